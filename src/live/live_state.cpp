@@ -1,0 +1,4 @@
+#include "live/live_state.h"
+
+LiveState g_live;
+short g_scanRunning;

@@ -1,0 +1,34 @@
+#pragma once
+// Live data: the latest frame and the loop flags that the link failure, the stop
+// buttons and tab changes clear.
+
+#include <cstdint>
+
+// The 22-byte payload of the live data reply, little-endian, copied byte for byte.
+#pragma pack(push, 1)
+struct LiveFrame {
+    int16_t Ch0;
+    int16_t Sig;
+    int16_t RefSig1;
+    int16_t RefSig2;
+    int16_t Temp;
+    int16_t RefCh0;
+    uint16_t OutState;
+    uint8_t InBits;
+    uint8_t Spare;
+    int16_t MaxMinA;
+    int16_t MaxMinB;
+    int16_t AnaOut;
+};
+#pragma pack(pop)
+static_assert(sizeof(LiveFrame) == 22, "LiveFrame is the 22-byte wire record");
+
+struct LiveState {
+    short running;         // 1 while the live loop or a recorder loop runs
+    short sendRequested;   // SEND pressed while running: served by the live loop
+    short getRequested;    // GET pressed while running: served by the live loop
+    LiveFrame frame;       // the latest intact frame; zero until one arrives
+};
+
+extern LiveState g_live;
+extern short g_scanRunning;  // 1 while a scope scan waits for its data

@@ -1,0 +1,18 @@
+#pragma once
+// Every operator message exists as a German/English pair, chosen by the language
+// index at the moment it is shown.
+
+struct TextPair {
+    const char *german;
+    const char *english;
+};
+
+// The text of the current language; any index other than 0 counts as English, so a
+// stray LANGUAGE value in the settings file never leaves a message without text.
+const char *Tr(const TextPair &text);
+
+// "Info!" / "Message!": the title of help, information and question pop-ups.
+extern const TextPair kTxtInfoTitle;
+
+// Right-click help: a modal message pop-up titled "Info!" / "Message!".
+void ShowHelpPopup(const TextPair &text);

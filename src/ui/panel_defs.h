@@ -1,0 +1,127 @@
+#pragma once
+// Structures of the panel resource: what each panel and control is, where it sits,
+// its label, accessible name and callback. The six panels are described in
+// ui/panels/*.cpp with the builder functions below; LoadPanel turns a description
+// into real widgets.
+
+#include "ui/userint.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+struct PageDef;
+
+struct CtrlDef {
+    int id = 0;
+    int kind = 0;                 // UiCtrlKind
+    std::string label;            // visible label; also the accessible name unless one is given
+    std::string accessibleName;   // for controls without a label ("status", "POWER")
+    int top = 0;
+    int left = 0;
+    int width = 0;
+    int height = 0;
+    CtrlCallbackPtr callback = nullptr;
+
+    // Numeric controls and slides
+    bool isDouble = false;
+    double minValue = 0.0;
+    double maxValue = 65535.0;
+    double initialValue = 0.0;
+    double increment = 1.0;
+    int precision = 0;
+    bool indicator = false;       // indicator mode: shows a value, cannot be edited
+
+    // Rings: (label, value) items
+    std::vector<std::pair<std::string, int>> items;
+
+    // Text of strings, text boxes and text messages; image file of pictures
+    std::string text;
+    int maxLength = -1;           // strings: -1 unlimited
+
+    std::string shortcut;         // command buttons: key that commits, e.g. "F9"
+    bool initiallyOn = false;     // toggle buttons and LEDs
+    int onColor = 0xFF8000;       // LEDs
+    int offColor = 0x000000;
+    bool initiallyVisible = true;
+
+    // Tables
+    int rows = 0;
+    int columns = 0;
+    std::vector<std::string> columnLabels;
+
+    // Strip charts
+    int traces = 1;
+    int pointsPerScreen = 100;
+    std::vector<int> traceColors;
+
+    // Graphs
+    int cursors = 0;              // 0, 1 or 2
+    double xMin = 0.0, xMax = 100.0, yMin = 0.0, yMax = 4096.0;
+    std::string xLabel, yLabel;
+
+    // Tab controls
+    std::vector<PageDef> pages;
+
+    // Chained setters for the panel descriptions
+    CtrlDef &Callback(CtrlCallbackPtr cb) { callback = cb; return *this; }
+    CtrlDef &Name(const std::string &name) { accessibleName = name; return *this; }
+    CtrlDef &Range(double lo, double hi) { minValue = lo; maxValue = hi; return *this; }
+    CtrlDef &Initial(double value) { initialValue = value; return *this; }
+    CtrlDef &Precision(int digits) { precision = digits; return *this; }
+    CtrlDef &Increment(double step) { increment = step; return *this; }
+    CtrlDef &Double() { isDouble = true; return *this; }
+    CtrlDef &Indicator() { indicator = true; return *this; }
+    CtrlDef &Items(const std::vector<std::pair<std::string, int>> &list) { items = list; return *this; }
+    CtrlDef &Text(const std::string &value) { text = value; return *this; }
+    CtrlDef &MaxLength(int length) { maxLength = length; return *this; }
+    CtrlDef &Shortcut(const std::string &key) { shortcut = key; return *this; }
+    CtrlDef &On(bool on = true) { initiallyOn = on; return *this; }
+    CtrlDef &Colors(int on, int off) { onColor = on; offColor = off; return *this; }
+    CtrlDef &Hidden() { initiallyVisible = false; return *this; }
+};
+
+struct PageDef {
+    std::string label;
+    std::vector<CtrlDef> controls;
+};
+
+struct PanelDef {
+    int index = 0;
+    std::string name;             // "MAINP", "DATAP", ...
+    std::string title;
+    int width = 0;
+    int height = 0;
+    PanelCallbackPtr callback = nullptr;
+    std::vector<CtrlDef> controls;
+};
+
+// Builders: geometry is (top, left, width, height) in pixels of the parent panel.
+CtrlDef CommandButton(int id, const std::string &label, int top, int left, int width, int height,
+                      CtrlCallbackPtr cb);
+CtrlDef ToggleButton(int id, const std::string &label, int top, int left, int width, int height,
+                     CtrlCallbackPtr cb);
+CtrlDef Numeric(int id, const std::string &label, int top, int left, int width, CtrlCallbackPtr cb);
+CtrlDef Slide(int id, const std::string &label, int top, int left, int width, CtrlCallbackPtr cb);
+CtrlDef Ring(int id, const std::string &label, int top, int left, int width, CtrlCallbackPtr cb,
+             const std::vector<std::pair<std::string, int>> &items);
+CtrlDef String(int id, const std::string &label, int top, int left, int width, CtrlCallbackPtr cb);
+CtrlDef TextBox(int id, const std::string &label, int top, int left, int width, int height,
+                CtrlCallbackPtr cb);
+CtrlDef TextMsg(int id, const std::string &text, int top, int left, int width, int height);
+CtrlDef Led(int id, const std::string &label, int top, int left, CtrlCallbackPtr cb);
+CtrlDef Tab(int id, int top, int left, int width, int height, CtrlCallbackPtr cb,
+            const std::vector<PageDef> &pages);
+CtrlDef Picture(int id, int top, int left, int width, int height);
+CtrlDef Decoration(int id, int top, int left, int width, int height, CtrlCallbackPtr cb);
+CtrlDef Graph(int id, const std::string &label, int top, int left, int width, int height,
+              CtrlCallbackPtr cb);
+CtrlDef StripChart(int id, const std::string &label, int top, int left, int width, int height,
+                   CtrlCallbackPtr cb, int traces);
+CtrlDef Table(int id, const std::string &label, int top, int left, int width, int height, CtrlCallbackPtr cb,
+              int rows, int columns, const std::vector<std::string> &columnLabels);
+
+// The panel resource: the description of panel `index` in resource `file`, or null.
+const PanelDef *FindPanelDef(const char *file, int index);
+// All six panels, for tests that walk every control.
+const std::vector<PanelDef> &AllPanelDefs();
