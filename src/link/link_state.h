@@ -13,23 +13,23 @@ constexpr int kFirmwareLength = 72;
 constexpr int kSensorNameLength = 256;
 
 struct LinkState {
-    short protocol;              // PROTOCOL_RS232 or PROTOCOL_TCP
-    short comPort;               // default 1
-    short baudIndex;             // default 4 (115200)
-    char host[kHostLength];      // server name or IP address
-    char portText[kPortTextLength];  // default "5000"
+    short protocol;                 // PROTOCOL_RS232 or PROTOCOL_TCP
+    short comPort;                  // default 1
+    short baudIndex;                // default 4 (115200)
+    char host[kHostLength];         // server name or IP address
+    char portText[kPortTextLength]; // default "5000"
     int portNumber;
     unsigned tcpHandle;
     short tcpConnected;
-    int lastOpenResult;          // negative: the last open or connect failed
-    short sensorConnected;       // 1 after a good connection check; cleared by every link failure
+    int lastOpenResult;    // negative: the last open or connect failed
+    short sensorConnected; // 1 after a good connection check; cleared by every link failure
     unsigned char currentCommand;
 
     // Request frame: header area, then the payload area that callers fill before
     // FillTxBuf. Some callers use it as scratch space for reply data.
     unsigned char request[kLinkBufferSize];
     unsigned char sendBuffer[kLinkBufferSize];
-    unsigned char receiveBuffer[kLinkBufferSize];  // reply header at 0, data from 8
+    unsigned char receiveBuffer[kLinkBufferSize]; // reply header at 0, data from 8
     int receiveCount;
     int portStatus;
     double startTime;
@@ -41,7 +41,7 @@ struct LinkState {
     unsigned short replyLength;
     unsigned char replyDataCrc;
 
-    char message[kMessageLength];              // text of the last failure
+    char message[kMessageLength]; // text of the last failure
     char firmware[kFirmwareLength + 1];
     char sensorName[kSensorNameLength];
 };
@@ -49,6 +49,12 @@ struct LinkState {
 extern LinkState g_link;
 
 // The payload area of the request frame.
-inline unsigned char *RequestPayload() { return g_link.request + kFrameHeaderSize; }
+inline unsigned char *RequestPayload()
+{
+    return g_link.request + kFrameHeaderSize;
+}
 // Reply data in the receive buffer.
-inline const unsigned char *ReplyData() { return g_link.receiveBuffer + kFrameHeaderSize; }
+inline const unsigned char *ReplyData()
+{
+    return g_link.receiveBuffer + kFrameHeaderSize;
+}

@@ -24,11 +24,11 @@ struct LiveFrame {
 static_assert(sizeof(LiveFrame) == 22, "LiveFrame is the 22-byte wire record");
 
 struct LiveState {
-    short running;         // 1 while the live loop or a recorder loop runs
-    short sendRequested;   // SEND pressed while running: served by the live loop
-    short getRequested;    // GET pressed while running: served by the live loop
-    LiveFrame frame;       // the latest intact frame; zero until one arrives
+    short running;       // 1 while the live loop or a recorder loop runs
+    short sendRequested; // SEND pressed while running: served by the live loop
+    short getRequested;  // GET pressed while running: served by the live loop
+    LiveFrame frame;     // the latest intact frame; zero until one arrives
 };
 
 extern LiveState g_live;
-extern short g_scanRunning;  // 1 while a scope scan waits for its data
+extern short g_scanRunning; // 1 while a scope scan waits for its data

@@ -11,7 +11,7 @@ constexpr short PARA_MEMORY_FILE = 3;
 
 constexpr int LANGUAGE_GERMAN = 0;
 constexpr int LANGUAGE_ENGLISH = 1;
-constexpr int kSensorIdLength = 100;  // 99 characters and the terminating zero
+constexpr int kSensorIdLength = 100; // 99 characters and the terminating zero
 
 struct AppState {
     // Panel handles
@@ -25,7 +25,7 @@ struct AppState {
     int mainPages[MAIN_TAB_PAGE_COUNT];
     int dataPages[DATA_TAB_PAGE_COUNT];
 
-    int language;  // 0 German, 1 English; any other value is treated as English
+    int language; // 0 German, 1 English; any other value is treated as English
     char projectDir[MAX_PATHNAME_LEN];
     char settingsPath[MAX_PATHNAME_LEN];
 
@@ -36,7 +36,7 @@ struct AppState {
     char convTableFilePath[MAX_PATHNAME_LEN];
 
     char sensorId[kSensorIdLength];
-    short paraMemory;  // PARA_MEMORY_RAM, _EEPROM or _FILE
+    short paraMemory; // PARA_MEMORY_RAM, _EEPROM or _FILE
 };
 
 extern AppState g_app;

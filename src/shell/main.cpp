@@ -1,4 +1,6 @@
-int main()
+#include "shell/startup.h"
+
+int main(int argc, char **argv)
 {
-    return 0;
+    return WinMain(argc, argv);
 }

@@ -1,0 +1,82 @@
+// The main panel's own callbacks: closing, resizing, and the main tab control.
+#include "link/connection.h"
+#include "live/live_state.h"
+#include "shell/app_state.h"
+#include "shell/panel_settings.h"
+#include "shell/shell_texts.h"
+#include "shell/startup.h"
+#include "ui/callbacks.h"
+#include "ui/userint.h"
+
+namespace
+{
+
+void CloseMainPanel()
+{
+    // A running acquisition loop ends at its next check of the flag.
+    g_live.running = 0;
+    StorePanelSettings();
+    QuitUserInterface(0);
+}
+
+void RestoreMainPanelSize()
+{
+    SetPanelSize(g_app.mainPanel, kMainPanelHeight, kMainPanelWidth);
+    SetPanelPos(g_app.mainPanel, VAL_AUTO_CENTER, VAL_AUTO_CENTER);
+}
+
+void OnMainPageActivated(int page)
+{
+    switch (page) {
+    case PAGE_CONNECTION:
+        g_live.running = 0;
+        SetConnectionButtonsDimmed(1);
+        break;
+    case PAGE_SCOPE:
+        g_live.running = 0;
+        ShowChildPanelDisp(g_app.scopePanel);
+        break;
+    case PAGE_CONVERSION_TABLE:
+        ShowChildPanelDisp(g_app.convPanel);
+        break;
+    default:
+        // Parameter pages, recorder and offset compensation keep the child panel
+        // that is in front.
+        break;
+    }
+}
+
+} // namespace
+
+int CBF_MAINP(int, int event, void *, int, int)
+{
+    switch (event) {
+    case EVENT_CLOSE:
+        CloseMainPanel();
+        break;
+    case EVENT_RIGHT_DOUBLE_CLICK:
+        RestoreMainPanelSize();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+int CBF_TabMain1(int panel, int control, int event, void *, int, int)
+{
+    switch (event) {
+    case EVENT_RIGHT_CLICK:
+        ShowHelpPopup(kHelpTabMain);
+        break;
+    case EVENT_ACTIVE_TAB_CHANGE: {
+        int page = 0;
+        GetActiveTabPage(panel, control, &page);
+        OnMainPageActivated(page);
+        break;
+    }
+    default:
+        break;
+    }
+    return 0;
+}

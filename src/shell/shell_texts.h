@@ -1,0 +1,4 @@
+#pragma once
+#include "shell/language.h"
+
+extern const TextPair kHelpTabMain;

@@ -1,0 +1,11 @@
+#pragma once
+// Starting the UI runtime: creates the application object unless one exists (tests
+// create their own). Returns 0, or a negative code when the runtime cannot start.
+
+int InitUserInterface(int *argc, char **argv);
+
+// Tests run the program in a directory of their own: GetProjectDir returns this
+// directory instead of the executable's while it is set (null or empty resets it).
+void SetProjectDirOverride(const char *directory);
+// The override, or null when none is set.
+const char *ProjectDirOverride(void);
