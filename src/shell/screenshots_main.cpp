@@ -1,0 +1,116 @@
+// chromix-screenshots OUTDIR: renders the main panel with each of its seven pages and
+// every child panel into PNG files, without a display, so that the layout can be
+// reviewed. The program runs offline in a scratch directory of its own.
+#include "shell/app_state.h"
+#include "shell/startup.h"
+#include "toolbox/panel_image.h"
+#include "ui/panel_ids.h"
+#include "ui/popup_responder.h"
+#include "ui/ui_init.h"
+#include "ui/userint.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char *const kPageNames[MAIN_TAB_PAGE_COUNT] = {"connection", "parameters1", "parameters2",
+                                                     "conversion_table", "recorder", "scope", "offset"};
+
+// Nobody listens on port 1: the start-up connection fails at once and the answer
+// "Offline" leaves the program running without a sensor.
+const char *kOfflineSettings = "[GENERAL INFO]\r\nFILE TYPE: = \"Panel Settings\"\r\nLANGUAGE = 1\r\n\r\n"
+                               "[COMMUNICATION SETTINGS]\r\nCOMPROTOCOL = 1\r\nIP ADRESS = \"127.0.0.1\"\r\n"
+                               "PORT NUMBER = \"1\"\r\n\r\n";
+
+PopupAnswer AnswerOffline(const PopupRequest &request)
+{
+    PopupAnswer answer;
+    answer.result = request.kind == POPUP_GENERIC ? 2 : (request.kind == POPUP_CONFIRM ? 1 : 0);
+    return answer;
+}
+
+std::string MakeScratchDir()
+{
+    char pattern[] = "/tmp/chromix-screenshots-XXXXXX";
+    const char *dir = mkdtemp(pattern);
+    if (!dir)
+        return std::string();
+    std::string settings = std::string(dir) + "/" + kSettingsFileName;
+    if (FILE *file = std::fopen(settings.c_str(), "wb")) {
+        std::fputs(kOfflineSettings, file);
+        std::fclose(file);
+    }
+    return dir;
+}
+
+int Save(int panel, const std::string &outDir, const std::string &name)
+{
+    for (int i = 0; i < 5; ++i)
+        ProcessSystemEvents();
+    std::string path = outDir + "/" + name + ".png";
+    int result = SavePanelDisplayToFile(panel, path.c_str());
+    std::printf("%s %s\n", result < 0 ? "failed:" : "wrote", path.c_str());
+    return result < 0 ? 1 : 0;
+}
+
+int SaveMainPages(const std::string &outDir)
+{
+    int failures = 0;
+    SetTabPageAttribute(g_app.mainPanel, MAINP_TAB, PAGE_OFFSET, ATTR_VISIBLE, 1);
+    for (int page = 0; page < MAIN_TAB_PAGE_COUNT; ++page) {
+        SetActiveTabPage(g_app.mainPanel, MAINP_TAB, page);
+        int child = page == PAGE_SCOPE              ? g_app.scopePanel
+                    : page == PAGE_CONVERSION_TABLE ? g_app.convPanel
+                                                    : g_app.dataPanel;
+        ShowChildPanelDisp(child);
+        failures += Save(g_app.mainPanel, outDir, "main_page" + std::to_string(page) + "_" + kPageNames[page]);
+    }
+    return failures;
+}
+
+int SaveChildPanels(const std::string &outDir)
+{
+    int failures = 0;
+    for (int page = 0; page < DATA_TAB_PAGE_COUNT; ++page) {
+        ShowChildPanelDisp(g_app.dataPanel);
+        SetActiveTabPage(g_app.dataPanel, DATAP_TAB, page);
+        failures += Save(g_app.dataPanel, outDir, "data_panel_page" + std::to_string(page));
+    }
+    ShowChildPanelDisp(g_app.graphPanel);
+    failures += Save(g_app.graphPanel, outDir, "graph_panel");
+    ShowChildPanelDisp(g_app.scopePanel);
+    failures += Save(g_app.scopePanel, outDir, "scope_panel");
+    ShowChildPanelDisp(g_app.convPanel);
+    failures += Save(g_app.convPanel, outDir, "conversion_panel");
+    DisplayPanel(g_app.passwordPanel);
+    failures += Save(g_app.passwordPanel, outDir, "password_panel");
+    return failures;
+}
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: chromix-screenshots OUTDIR\n");
+        return 2;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    std::string outDir = argv[1];
+    mkdir(outDir.c_str(), 0777);
+    if (InitUserInterface(&argc, argv) < 0)
+        return 1;
+    std::string scratch = MakeScratchDir();
+    SetProjectDirOverride(scratch.c_str());
+    SetPopupResponder(AnswerOffline);
+    if (LoadProgramPanels(kPanelResourceFile) < 0)
+        return 1;
+    InitAll();
+    int failures = SaveMainPages(outDir) + SaveChildPanels(outDir);
+    ShutdownProgram();
+    return failures == 0 ? 0 : 1;
+}
