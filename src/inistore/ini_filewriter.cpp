@@ -1,0 +1,222 @@
+// Writing a store to a file. The file is replaced as a whole: the text goes to a
+// temporary file beside the target, which is flushed to the disk and then renamed over
+// the target, so that a failure at any point leaves the old file exactly as it was.
+
+#include "inistore/ini_internal.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+constexpr size_t kWriteBufferSize = 16 * 1024;
+
+struct FileSink {
+    int fd = -1;
+    char buffer[kWriteBufferSize];
+    size_t used = 0;
+};
+
+struct Target {
+    std::string path; // the file that is finally replaced (a link is followed)
+    bool exists = false;
+    struct stat info {
+    };
+};
+
+} // namespace
+
+int IniResultFromErrno(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return INI_ERR_NO_PERMISSION;
+    case ENOSPC:
+    case EDQUOT:
+        return INI_ERR_DISK_FULL;
+    case ENOMEM:
+        return INI_ERR_OUT_OF_MEMORY;
+    default:
+        return INI_ERR_IO;
+    }
+}
+
+static int FlushSink(FileSink *sink)
+{
+    size_t done = 0;
+    while (done < sink->used) {
+        const ssize_t written = write(sink->fd, sink->buffer + done, sink->used - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return IniResultFromErrno(written < 0 ? errno : EIO);
+        done += static_cast<size_t>(written);
+    }
+    sink->used = 0;
+    return INI_OK;
+}
+
+static int AppendToSink(FileSink *sink, const char *data, size_t length)
+{
+    while (length > 0) {
+        if (sink->used == kWriteBufferSize) {
+            const int result = FlushSink(sink);
+            if (result != INI_OK)
+                return result;
+        }
+        size_t count = kWriteBufferSize - sink->used;
+        if (count > length)
+            count = length;
+        std::memcpy(sink->buffer + sink->used, data, count);
+        sink->used += count;
+        data += count;
+        length -= count;
+    }
+    return INI_OK;
+}
+
+// Every line ends with CR LF, whatever the platform.
+static int WriteLineToFile(void *context, const std::string &line)
+{
+    FileSink *sink = static_cast<FileSink *>(context);
+    const int result = AppendToSink(sink, line.data(), line.size());
+    return result != INI_OK ? result : AppendToSink(sink, "\r\n", 2);
+}
+
+static std::string DirectoryOf(const std::string &path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+static std::string FileNameOf(const std::string &path)
+{
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Follows a link so that the file it points to is replaced, not the link itself.
+static std::string ResolveLink(const char *path)
+{
+    struct stat linkInfo;
+    if (lstat(path, &linkInfo) != 0 || !S_ISLNK(linkInfo.st_mode))
+        return path;
+    char resolved[PATH_MAX];
+    if (realpath(path, resolved) == nullptr)
+        return path;
+    return resolved;
+}
+
+// The target must be a writable regular file, or not exist yet.
+static int CheckTarget(const char *path, Target *target)
+{
+    target->path = ResolveLink(path);
+    if (stat(target->path.c_str(), &target->info) != 0)
+        return errno == ENOENT ? INI_OK : IniResultFromErrno(errno);
+    target->exists = true;
+    if (!S_ISREG(target->info.st_mode))
+        return INI_ERR_IO;
+    if (access(target->path.c_str(), W_OK) != 0)
+        return IniResultFromErrno(errno);
+    return INI_OK;
+}
+
+static mode_t NewFileMode()
+{
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+// The replacing file keeps the target's mode and, where the writer may, its owner.
+static void CopyOwnerAndMode(int fd, const Target &target)
+{
+    if (!target.exists) {
+        fchmod(fd, NewFileMode());
+        return;
+    }
+    // Only a privileged writer can hand the file to another owner; otherwise the
+    // writer stays its owner and only the mode follows.
+    const int ownerKept = fchown(fd, target.info.st_uid, target.info.st_gid);
+    (void)ownerKept;
+    fchmod(fd, target.info.st_mode & 07777);
+}
+
+static int CreateTemporaryFile(const Target &target, std::string *tempPath, int *fd)
+{
+    const std::string name = FileNameOf(target.path).substr(0, 200);
+    *tempPath = DirectoryOf(target.path) + "/." + name + ".tmp-XXXXXX";
+    std::vector<char> pattern(tempPath->begin(), tempPath->end());
+    pattern.push_back('\0');
+    *fd = mkostemp(pattern.data(), O_CLOEXEC);
+    if (*fd < 0)
+        return IniResultFromErrno(errno);
+    tempPath->assign(pattern.data());
+    CopyOwnerAndMode(*fd, target);
+    return INI_OK;
+}
+
+static void SyncDirectory(const std::string &directory)
+{
+    const int fd = open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    fsync(fd);
+    close(fd);
+}
+
+static int WriteAndCommit(IniText store, FileSink *sink, const std::string &tempPath, const Target &target)
+{
+    int result = Ini_WriteGeneric(store, WriteLineToFile, sink);
+    if (result == INI_OK)
+        result = FlushSink(sink);
+    if (result == INI_OK && fsync(sink->fd) != 0)
+        result = IniResultFromErrno(errno);
+    const int closed = close(sink->fd);
+    sink->fd = -1;
+    if (result == INI_OK && closed != 0)
+        result = IniResultFromErrno(errno);
+    if (result == INI_OK && rename(tempPath.c_str(), target.path.c_str()) != 0)
+        result = IniResultFromErrno(errno);
+    return result;
+}
+
+int Ini_WriteToFile(IniText store, const char *path)
+{
+    if (store == nullptr)
+        return INI_ERR_NULL_STORE;
+    if (path == nullptr || path[0] == '\0')
+        return INI_ERR_IO;
+    try {
+        Target target;
+        int result = CheckTarget(path, &target);
+        if (result != INI_OK)
+            return result;
+        std::unique_ptr<FileSink> sink(new FileSink);
+        std::string tempPath;
+        result = CreateTemporaryFile(target, &tempPath, &sink->fd);
+        if (result != INI_OK)
+            return result;
+        result = WriteAndCommit(store, sink.get(), tempPath, target);
+        if (result != INI_OK) {
+            unlink(tempPath.c_str());
+            return result;
+        }
+        SyncDirectory(DirectoryOf(target.path));
+        return INI_OK;
+    } catch (const std::bad_alloc &) {
+        return INI_ERR_OUT_OF_MEMORY;
+    }
+}
