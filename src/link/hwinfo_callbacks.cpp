@@ -1,0 +1,16 @@
+// Callback of the connection page's HARDWARE INFO button. For now it answers a right
+// click with its help text; writing the hardware info file arrives with the
+// hardware info work.
+#include "link/hwinfo_texts.h"
+#include "ui/callbacks.h"
+#include "ui/userint.h"
+
+int CBF_ButtonGenHwInfoFile(int, int, int event, void *, int, int)
+{
+    switch (event) {
+    case EVENT_RIGHT_CLICK:
+        ShowHelpPopup(kHelpButtonGenHwInfoFile);
+        break;
+    }
+    return 0;
+}

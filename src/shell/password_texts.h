@@ -1,0 +1,7 @@
+#pragma once
+// German/English texts of language switching and the password: the help text of
+// the language selector.
+
+#include "shell/language.h"
+
+extern const TextPair kHelpLanguageSelector;
