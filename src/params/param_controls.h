@@ -1,0 +1,102 @@
+#pragma once
+// Where each field of the parameter set lives on the form, and the few operations the
+// form code needs on those controls and on the data panel's displays and charts.
+
+#include <cstdint>
+
+// Field indices of ParameterSet, in wire order.
+enum ParameterField {
+    PF_POWER = 0,
+    PF_POWER_MODE,
+    PF_DYNWIN_LO,
+    PF_DYNWIN_HI,
+    PF_LED_MODE,
+    PF_GAIN,
+    PF_AVERAGE,
+    PF_INTEGRAL,
+    PF_ANALOG_OUTMODE,
+    PF_ANALOG_RANGE,
+    PF_ANALOG_OUT,
+    PF_DIGITAL_OUTMODE,
+    PF_HOLD,
+    PF_THRESHOLD_MODE,
+    PF_THRESHOLD_TRACING,
+    PF_TT_UP,
+    PF_TT_DOWN,
+    PF_REF_VALUE_CH0,
+    PF_THRESHOLD_CALC_1,
+    PF_TEACH_VALUE_1_SIG,
+    PF_TOLERANCE_1,
+    PF_HYSTERESIS_1,
+    PF_THRESHOLD_CALC_2,
+    PF_TEACH_VALUE_2_SIG,
+    PF_TOLERANCE_2,
+    PF_HYSTERESIS_2,
+    PF_EXTERN_TEACH,
+    PF_DEAD_TIME,
+    PF_OPERATING_MODE,
+    PF_SENSITIVITY,
+    PF_ADJ_CHANNEL_OFFSET,
+    PF_CH0_OFFSET,
+};
+
+// Coded values that the rules test or set
+constexpr uint16_t POWER_MODE_STATIC = 0;
+constexpr uint16_t POWER_MODE_DYNAMIC = 1;
+constexpr uint16_t POWER_MODE_STATIC_IN1 = 2;
+constexpr uint16_t LED_MODE_OFF = 2;
+constexpr uint16_t GAIN_FIRST_COMBINATION = 9;
+constexpr uint16_t ANALOG_OUTMODE_NONE = 0;
+constexpr uint16_t ANALOG_OUTMODE_VOLTAGE = 1;
+constexpr uint16_t ANALOG_OUTMODE_CURRENT = 2;
+constexpr uint16_t ANALOG_RANGE_FULL = 0;
+constexpr uint16_t ANALOG_RANGE_MIN_MAX_IN0 = 1;
+constexpr uint16_t ANALOG_RANGE_0_MAX_IN0 = 2;
+constexpr uint16_t ANALOG_OUT_CONT = 0;
+constexpr uint16_t DIGITAL_OUTMODE_OFF = 0;
+constexpr uint16_t DIGITAL_OUTMODE_DIRECT = 1;
+constexpr uint16_t DIGITAL_OUTMODE_INVERSE = 2;
+constexpr uint16_t DIGITAL_OUTMODE_DIR_RIS_EDG = 3;
+constexpr uint16_t DIGITAL_OUTMODE_INV_RIS_EDG = 4;
+constexpr uint16_t DIGITAL_OUTMODE_DIR_FAL_EDG = 5;
+constexpr uint16_t DIGITAL_OUTMODE_INV_FAL_EDG = 6;
+constexpr uint16_t THRESHOLD_MODE_2_TRSH = 3;
+constexpr uint16_t THRESHOLD_TRACING_OFF = 0;
+constexpr uint16_t THRESHOLD_TRACING_ON_TOL = 1;
+constexpr uint16_t THRESHOLD_TRACING_ON_CONT = 2;
+constexpr uint16_t EXTERN_TEACH_OFF = 0;
+constexpr uint16_t EXTERN_TEACH_DIRECT = 1;
+constexpr uint16_t EXTERN_TEACH_DYN = 2;
+constexpr uint16_t OPERATING_MODE_NORMAL = 0;
+constexpr uint16_t OPERATING_MODE_DELTA_CH0 = 2;
+constexpr uint16_t CHANNEL_OFFSET_ON = 1;
+
+// A control on one of the two parameter pages (page index of the main tab control).
+struct ParaCtrl {
+    int page;
+    int control;
+};
+
+ParaCtrl ParaCtrlOfField(int field);
+int ParaPagePanel(int page);
+
+// Reads a field's control into the record and returns the new field value.
+uint16_t ReadParaField(int field);
+// Writes the record's field into its control.
+void ShowParaField(int field);
+// A rule's correction: the field takes the value in the record and on the form.
+void CorrectParaField(int field, uint16_t value);
+
+// HOLD: the form shows milliseconds, the record keeps tenths. The product is taken in
+// double precision and truncated, so 0.3 ms gives 3 and 12.5 ms gives 125.
+uint16_t HoldTenthsFromMilliseconds(double milliseconds);
+double HoldMillisecondsFromTenths(uint16_t tenths);
+
+void SetParaCtrlDimmed(int page, int control, bool dimmed);
+void SetParaCtrlVisible(int page, int control, bool visible);
+// Controls of the data panel itself and of its evaluation page.
+void SetDataCtrlVisible(int control, bool visible);
+void SetEvaluationCtrlVisible(int control, bool visible);
+
+// Message pop-up of the form, titled "Info!" / "Message!".
+void ShowParaMessage(const char *text);
