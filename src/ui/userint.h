@@ -216,7 +216,7 @@ int GetGraphCursor(int panel, int control, int cursor, double *x, double *y);
 int PlotStripChart(int panel, int control, const void *values, int count, int start, int skip,
                    int dataType);
 int ClearStripChart(int panel, int control);
-int SetTraceAttribute(int panel, int control, int trace, int color, int lineStyle);
+int SetTraceAttribute(int panel, int control, int trace, int color, int lineStyle);  // trace from 1
 
 // ---------------------------------------------------------------------------
 // Tables: cells are signed 16-bit integers; rows and columns count from 1.

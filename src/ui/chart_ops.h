@@ -1,0 +1,22 @@
+#pragma once
+// The graph, strip chart and LED controls: creation from the panel description and
+// the operations that the value and attribute functions forward to them. Each
+// returns a UI error code.
+
+#include "ui/panel_defs.h"
+
+class QWidget;
+
+QWidget *CreateGraphWidget(int panel, const CtrlDef &def, QWidget *parent);
+QWidget *CreateStripChartWidget(const CtrlDef &def, QWidget *parent);
+QWidget *CreateLedWidget(const CtrlDef &def, QWidget *parent);
+
+int SetLedState(QWidget *led, bool on);
+int GetLedState(QWidget *led, int *on);
+// ATTR_ON_COLOR or ATTR_OFF_COLOR
+int SetLedColor(QWidget *led, int attribute, int color);
+int GetLedColor(QWidget *led, int attribute, int *color);
+
+// ATTR_NUM_TRACES or ATTR_POINTS_PER_SCREEN
+int SetStripChartAttribute(QWidget *chart, int attribute, int value);
+int GetStripChartAttribute(QWidget *chart, int attribute, int *value);

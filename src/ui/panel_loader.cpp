@@ -1,0 +1,166 @@
+#include "ui/panel_loader.h"
+
+#include "ui/ctrl_factory.h"
+#include "ui/panel_frame.h"
+#include "ui/panel_ids.h"
+#include "ui/ui_qt.h"
+
+#include <QFileInfo>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace
+{
+
+bool IsPanelResourceFile(const char *file)
+{
+    if (!file)
+        return false;
+    return QFileInfo(QString::fromUtf8(file)).fileName() == QString::fromUtf8(kPanelResourceFile);
+}
+
+QWidget *CreatePanelWidget(int handle, int parent, const PanelDef &def)
+{
+    QWidget *parentWidget = parent ? PanelWidget(parent) : nullptr;
+    auto *widget = new PanelFrame(handle, parentWidget);
+    if (!parentWidget)
+        widget->setWindowFlags(Qt::Window);
+    widget->setWindowTitle(QString::fromStdString(def.title));
+    widget->setObjectName(QString::fromStdString(def.name));
+    widget->resize(def.width > 0 ? def.width : 400, def.height > 0 ? def.height : 300);
+    // Panels start hidden, also child panels of a panel already shown.
+    widget->hide();
+    return widget;
+}
+
+} // namespace
+
+int LoadPanelFromDef(int parentPanel, const PanelDef &def)
+{
+    if (parentPanel != 0 && !PanelWidget(parentPanel))
+        return UIE_INVALID_PANEL;
+    PanelRecord &record = AddPanelRecord(parentPanel);
+    int handle = record.handle;
+    record.callback = def.callback;
+    record.widget = CreatePanelWidget(handle, parentPanel, def);
+    for (const CtrlDef &ctrl : def.controls) {
+        int result = CreateCtrl(handle, ctrl);
+        if (result < 0) {
+            DiscardPanel(handle);
+            return result;
+        }
+    }
+    return handle;
+}
+
+int LoadPanel(int parentPanel, const char *file, int index)
+{
+    if (!IsPanelResourceFile(file))
+        return UIE_RESOURCE_NOT_FOUND;
+    if (parentPanel != 0 && !PanelWidget(parentPanel))
+        return UIE_INVALID_PANEL;
+    const PanelDef *def = FindPanelDef(kPanelResourceFile, index);
+    if (!def)
+        return UIE_RESOURCE_NOT_FOUND;
+    return LoadPanelFromDef(parentPanel, *def);
+}
+
+namespace
+{
+
+bool HasSeparateLabel(int kind)
+{
+    switch (kind) {
+    case CTRL_COMMAND_BUTTON:
+    case CTRL_TOGGLE_BUTTON:
+    case CTRL_TEXT_MSG:
+    case CTRL_PICTURE:
+    case CTRL_DECORATION:
+    case CTRL_TAB:
+        return false;
+    default:
+        return true;
+    }
+}
+
+const char *KindRoleName(int kind)
+{
+    static const char *const names[] = {
+        "control", "button", "toggle button", "numeric", "slide",      "ring",  "string",      "text box",
+        "text",    "LED",    "tab",           "picture", "decoration", "graph", "strip chart", "table"};
+    return kind >= 0 && kind <= CTRL_TABLE ? names[kind] : names[0];
+}
+
+// Screen readers and test tools find every control by this name, so it is never empty.
+std::string AccessibleNameOf(const CtrlDef &def)
+{
+    if (!def.accessibleName.empty())
+        return def.accessibleName;
+    if (!def.label.empty())
+        return def.label;
+    if (def.kind == CTRL_TEXT_MSG && !def.text.empty())
+        return def.text;
+    return std::string(KindRoleName(def.kind)) + " " + std::to_string(def.id);
+}
+
+void SetCtrlGeometry(QWidget *widget, const CtrlDef &def)
+{
+    QSize hint = widget->sizeHint();
+    int width = def.width > 0 ? def.width : std::max(hint.width(), 20);
+    int height = def.height > 0 ? def.height : std::max(hint.height(), 10);
+    widget->setGeometry(def.left, def.top, width, height);
+}
+
+void CreateCtrlLabel(CtrlRecord &ctrl, const CtrlDef &def, QWidget *panelWidget)
+{
+    if (!HasSeparateLabel(def.kind) || def.label.empty())
+        return;
+    auto *label = new QLabel(QString::fromStdString(def.label), panelWidget);
+    label->setTextFormat(Qt::PlainText);
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * 0.9);
+    label->setFont(font);
+    ctrl.label = label;
+}
+
+} // namespace
+
+int CreateCtrl(int panel, const CtrlDef &def)
+{
+    PanelRecord *owner = FindPanel(panel);
+    if (!owner || !owner->widget)
+        return UIE_INVALID_PANEL;
+    if (owner->controls.count(def.id))
+        return UIE_INVALID_CONTROL;
+    CtrlRecord &ctrl = owner->controls[def.id];
+    ctrl.id = def.id;
+    ctrl.kind = def.kind;
+    ctrl.callback = def.callback;
+    ctrl.isDouble = def.isDouble;
+    ctrl.accessibleName = AccessibleNameOf(def);
+    ctrl.committedText = QString::fromStdString(def.text);
+    ctrl.autoSize = (def.kind == CTRL_TEXT_MSG || def.kind == CTRL_PICTURE) && def.width <= 0;
+
+    QWidget *panelWidget = owner->widget;
+    QWidget *widget = CreateCtrlWidget(panel, def, panelWidget);
+    if (!widget) {
+        owner->controls.erase(def.id);
+        return UIE_INVALID_VALUE;
+    }
+    ctrl.widget = widget;
+    widget->setAccessibleName(QString::fromStdString(ctrl.accessibleName));
+    SetCtrlGeometry(widget, def);
+    if (def.kind == CTRL_DECORATION)
+        widget->lower();
+    CreateCtrlLabel(ctrl, def, panelWidget);
+    if (def.indicator)
+        ApplyCtrlMode(ctrl, VAL_INDICATOR);
+    widget->setVisible(def.initiallyVisible);
+    PlaceCtrlLabel(ctrl);
+    SyncCtrlLabel(ctrl);
+    WatchCtrlWidget(panel, def.id, widget);
+    if (def.kind == CTRL_PICTURE && !def.text.empty())
+        DisplayImageFile(panel, def.id, def.text.c_str());
+    return def.id;
+}
