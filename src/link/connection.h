@@ -15,3 +15,6 @@ void SetConnectionButtonsDimmed(int dim);
 void TryToConnect(void);
 // Appends a text to the connection page's status box.
 void AppendStatusText(const char *text);
+// The port number of a port-number text: its leading decimal digits, 0 when there
+// are none.
+int PortNumberFromText(const char *text);

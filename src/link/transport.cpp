@@ -1,0 +1,143 @@
+// Opening the serial port and the TCP conversation, the TCP event handler, and going
+// offline.
+#include "link/transport.h"
+
+#include "link/connection.h"
+#include "link/link_failure.h"
+#include "link/link_state.h"
+#include "link/link_texts.h"
+#include "live/live_state.h"
+#include "platform/rs232.h"
+#include "platform/tcp_client.h"
+#include "shell/app_state.h"
+#include "ui/panel_ids.h"
+#include "ui/userint.h"
+
+namespace
+{
+
+const long kBaudRates[] = {9600, 19200, 38400, 57600, 115200, 230400, 460800, 921600};
+constexpr long kDefaultBaudRate = 115200;
+
+// Fixed line settings of the sensor's serial interface
+constexpr int kNoParity = 0;
+constexpr int kDataBits = 8;
+constexpr int kStopBits = 1;
+constexpr int kQueueSize = 1024;
+constexpr double kSerialTimeoutSeconds = 2.0;
+
+constexpr unsigned kConnectTimeoutMs = 5000;
+constexpr unsigned kTcpReadTimeoutMs = 5000;
+
+void StoreDataReady(unsigned handle)
+{
+    int count = g_link.receiveCount;
+    if (count < 0)
+        count = 0;
+    if (count > kLinkBufferSize)
+        count = kLinkBufferSize;
+    int read =
+        ClientTCPRead(handle, g_link.receiveBuffer + count, kLinkBufferSize - count, kTcpReadTimeoutMs);
+    // A failed read leaves the count where it was.
+    if (read > 0)
+        g_link.receiveCount = count + read;
+}
+
+void ServerClosed()
+{
+    ReportLinkFailure(kTxtServerClosed);
+    g_link.tcpHandle = 0;
+    g_link.tcpConnected = 0;
+}
+
+void SelectFileMemory()
+{
+    SetCtrlVal(g_app.mainPanel, MAINP_FILE, 1);
+    SetCtrlVal(g_app.mainPanel, MAINP_RAM, 0);
+    SetCtrlVal(g_app.mainPanel, MAINP_EEPROM, 0);
+    g_app.paraMemory = PARA_MEMORY_FILE;
+}
+
+// Offline, SEND and GET work on parameter files, and a new connection can be tried.
+void UndimOfflineControls()
+{
+    int connection = g_app.mainPages[PAGE_CONNECTION];
+    SetCtrlAttribute(connection, TABCONN_CONNECT, ATTR_DIMMED, 0);
+    SetCtrlAttribute(connection, TABCONN_BAUDRATE, ATTR_DIMMED, 0);
+    SetCtrlAttribute(g_app.mainPanel, MAINP_SEND, ATTR_DIMMED, 0);
+    SetCtrlAttribute(g_app.mainPanel, MAINP_GET, ATTR_DIMMED, 0);
+}
+
+} // namespace
+
+long BaudRateFromIndex(int index)
+{
+    if (index < 0 || index >= (int)(sizeof kBaudRates / sizeof kBaudRates[0]))
+        return kDefaultBaudRate;
+    return kBaudRates[index];
+}
+
+void InitRS232(void)
+{
+    g_live.running = 0;
+    CloseCom(g_link.comPort);
+    long baudRate = BaudRateFromIndex(g_link.baudIndex);
+    g_link.lastOpenResult =
+        OpenComConfig(g_link.comPort, "", baudRate, kNoParity, kDataBits, kStopBits, kQueueSize, kQueueSize);
+    if (g_link.lastOpenResult < 0) {
+        ReportLinkFailure(SerialErrorText(g_link.lastOpenResult));
+        return;
+    }
+    SetComTime(g_link.comPort, kSerialTimeoutSeconds);
+    FlushInQ(g_link.comPort);
+    FlushOutQ(g_link.comPort);
+    SetCTSMode(g_link.comPort, 0);
+}
+
+void InitTCP_IP(void)
+{
+    if (g_link.tcpConnected)
+        DisconnectFromTCPServer(g_link.tcpHandle);
+    SetWaitCursor(1);
+    g_link.lastOpenResult = ConnectToTCPServerEx(&g_link.tcpHandle, (unsigned)g_link.portNumber, g_link.host,
+                                                 ClientTCPCB, nullptr, kConnectTimeoutMs, 0);
+    SetWaitCursor(0);
+    if (g_link.lastOpenResult >= 0) {
+        g_link.tcpConnected = 1;
+        return;
+    }
+    ReportLinkFailure(TcpErrorText(g_link.lastOpenResult));
+    g_link.tcpConnected = 0;
+}
+
+int ClientTCPCB(unsigned handle, int event, int error, void *callbackData)
+{
+    (void)error;
+    (void)callbackData;
+    // Events of a conversation that has been replaced are stale.
+    if (handle != g_link.tcpHandle)
+        return 0;
+    if (event == TCP_DISCONNECT)
+        ServerClosed();
+    else if (event == TCP_DATAREADY)
+        StoreDataReady(handle);
+    return 0;
+}
+
+void Disconnect(void)
+{
+    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
+    int comPort = 0;
+    GetCtrlVal(g_app.mainPages[PAGE_CONNECTION], TABCONN_COMPORT, &comPort);
+    g_link.comPort = (short)comPort;
+    CloseCom(g_link.comPort);
+    if (g_link.tcpConnected) {
+        DisconnectFromTCPServer(g_link.tcpHandle);
+        g_link.tcpConnected = 0;
+    }
+    SetCtrlVal(g_app.dataPanel, DATAP_SENSOR, Tr(kTxtNoSensor));
+    AppendStatusText(Tr(kTxtNoSensor));
+    SelectFileMemory();
+    UndimOfflineControls();
+    g_link.sensorConnected = 0;
+}
