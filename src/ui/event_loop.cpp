@@ -102,7 +102,10 @@ int GetProjectDir(char *directory)
 {
     if (!directory)
         return UIE_INVALID_VALUE;
-    QString path = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    // Tests run the program in a directory of their own.
+    const char *overridden = ProjectDirOverride();
+    QString path = overridden ? QString::fromLocal8Bit(overridden)
+                              : QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     while (path.size() > 1 && (path.endsWith('/') || path.endsWith('\\')))
         path.chop(1);
     return CopyTextOut(path, directory, MAX_PATHNAME_LEN);
