@@ -1,4 +1,5 @@
 // The event loop, waits, the clock and the program directory.
+#include "ui/ui_init.h"
 #include "ui/ui_qt.h"
 
 #include <QAbstractEventDispatcher>
