@@ -1,0 +1,112 @@
+#include "link_test_env.h"
+
+#include "link/exchange.h"
+#include "link/link_state.h"
+#include "shell/app_state.h"
+#include "support/program_fixture.h"
+#include "ui/panel_ids.h"
+#include "ui/userint.h"
+
+#include <filesystem>
+#include <vector>
+
+const char *const kTimeoutText =
+    "TIMEOUT! \nNo data received! \nCommunication error! \nCheck power supply and COM "
+    "settings. \nTry to connect again!";
+const char *const kBadHeaderText = "ATTENTION! \nReceived header frame is incorrect!";
+const char *const kBadDataText = "ATTENTION! \nReceived data frame is incorrect!";
+const char *const kCouldNotConnectText =
+    "Could not establish connection! \nClose window or work in offline mode!";
+
+void LinkProgramTest::SetUp()
+{
+    dir = MakeTempProgramDir();
+    ASSERT_FALSE(dir.empty());
+}
+
+void LinkProgramTest::TearDown()
+{
+    if (started)
+        StopProgram();
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+}
+
+void LinkProgramTest::StartWithSettings(const std::string &settings)
+{
+    ASSERT_EQ(StartProgramInDir(dir, settings), 0);
+    started = true;
+}
+
+void LinkProgramTest::StartWithRawSensorOverTcp()
+{
+    ASSERT_TRUE(sensor.ListenTcp());
+    StartWithSettings(TcpSettingsFile(sensor.Port()));
+}
+
+void LinkProgramTest::StartWithRawSensorOverPty(int comPort)
+{
+    ASSERT_TRUE(sensor.OpenPty(dir, comPort));
+    StartWithSettings(SerialSettingsFile(comPort));
+}
+
+int LinkProgramTest::ConnectionPage()
+{
+    return g_app.mainPages[PAGE_CONNECTION];
+}
+
+std::string LinkProgramTest::Status()
+{
+    std::vector<char> text(1 << 20);
+    GetCtrlVal(ConnectionPage(), TABCONN_STATUS, text.data(), (int)text.size());
+    return std::string(text.data());
+}
+
+void LinkProgramTest::ClearStatus()
+{
+    ResetTextBox(ConnectionPage(), TABCONN_STATUS, "");
+}
+
+std::string LinkProgramTest::SensorDisplay()
+{
+    char text[512] = "";
+    GetCtrlVal(g_app.dataPanel, DATAP_SENSOR, text, sizeof text);
+    return text;
+}
+
+int LinkProgramTest::ActiveMainPage()
+{
+    int page = -1;
+    GetActiveTabPage(g_app.mainPanel, MAINP_TAB, &page);
+    return page;
+}
+
+bool LinkProgramTest::Dimmed(int panel, int control)
+{
+    int dimmed = 0;
+    GetCtrlAttribute(panel, control, ATTR_DIMMED, &dimmed);
+    return dimmed != 0;
+}
+
+bool LinkProgramTest::ConnectionButtonsDimmed()
+{
+    return Dimmed(ConnectionPage(), TABCONN_ACCEPT) && Dimmed(ConnectionPage(), TABCONN_CHANGEBAUD) &&
+           Dimmed(ConnectionPage(), TABCONN_HWINFO);
+}
+
+void LinkProgramTest::ExpectLinkFailure(const std::string &text)
+{
+    std::string status = Status();
+    EXPECT_NE(status.find(text + "\n\n"), std::string::npos) << "status box:\n" << status;
+    EXPECT_EQ(SensorDisplay(), "TIMEOUT!");
+    EXPECT_EQ(ActiveMainPage(), PAGE_CONNECTION);
+    EXPECT_TRUE(ConnectionButtonsDimmed());
+    EXPECT_EQ(g_link.sensorConnected, 0);
+}
+
+int LinkProgramTest::Exchange(int command, unsigned parameter)
+{
+    g_link.currentCommand = (unsigned char)command;
+    FillTxBuf(command, parameter, 0);
+    return DataExchange(kFrameHeaderSize);
+}

@@ -1,0 +1,48 @@
+#pragma once
+// The real program with its panels, connected at start-up to a scripted sensor or to
+// chromix-sim, and what the link tests look at: the status text box, the sensor
+// display, the active page and the dimmed state of controls.
+
+#include "raw_sensor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+class LinkProgramTest : public ::testing::Test
+{
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the program against a fresh raw sensor over TCP loopback.
+    void StartWithRawSensorOverTcp();
+    // Starts the program against a fresh raw sensor behind ports/COM<comPort>.
+    void StartWithRawSensorOverPty(int comPort);
+    // Starts the program with its panel settings file as given.
+    void StartWithSettings(const std::string &settings);
+
+    static std::string Status();
+    static void ClearStatus();
+    static std::string SensorDisplay();
+    static int ActiveMainPage();
+    static bool Dimmed(int panel, int control);
+    static int ConnectionPage();
+    // The three buttons that only a good connection check undims.
+    static bool ConnectionButtonsDimmed();
+
+    // Every consequence of a link failure with this failure text (English).
+    static void ExpectLinkFailure(const std::string &text);
+
+    // One request without data through FillTxBuf and DataExchange.
+    static int Exchange(int command, unsigned parameter = 0);
+
+    std::string dir;
+    RawSensor sensor;
+    bool started = false;
+};
+
+extern const char *const kTimeoutText;
+extern const char *const kBadHeaderText;
+extern const char *const kBadDataText;
+extern const char *const kCouldNotConnectText;
