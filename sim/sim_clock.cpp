@@ -1,0 +1,10 @@
+#include "sim_clock.h"
+
+#include <time.h>
+
+double MonotonicSeconds()
+{
+    timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return (double)ts.tv_sec + (double)ts.tv_nsec * 1e-9;
+}

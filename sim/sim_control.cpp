@@ -1,0 +1,78 @@
+#include "sim_control.h"
+
+#include "sim_options.h"
+#include "sim_session.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <unistd.h>
+
+namespace
+{
+
+std::string g_pendingControl;
+
+std::string Trim(const std::string &text)
+{
+    size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return "";
+    size_t last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+// New fault settings start counting afresh, and a pty silenced by close-after answers again.
+void RestartFaultCounting()
+{
+    for (Session &session : g_sessions) {
+        session.counters = FaultCounters();
+        session.silenced = false;
+    }
+}
+
+bool ApplyControlLine(const std::string &line, std::string &error)
+{
+    if (line == "clear") {
+        ClearFaults();
+        return true;
+    }
+    size_t blank = line.find_first_of(" \t");
+    std::string name = line.substr(0, blank);
+    std::string value = blank == std::string::npos ? "" : Trim(line.substr(blank));
+    return ApplySetting(name, value, true, error);
+}
+
+} // namespace
+
+void HandleControlLine(const std::string &text)
+{
+    std::string line = Trim(text);
+    if (line.empty())
+        return;
+    std::string error;
+    if (ApplyControlLine(line, error)) {
+        RestartFaultCounting();
+        std::printf("chromix-sim: ok %s\n", line.c_str());
+    } else {
+        std::printf("chromix-sim: error %s\n", error.c_str());
+    }
+    std::fflush(stdout);
+}
+
+bool ReadControlInput(int fd)
+{
+    char buffer[1024];
+    ssize_t count = read(fd, buffer, sizeof buffer);
+    if (count < 0)
+        return errno == EAGAIN || errno == EINTR;
+    if (count == 0)
+        return false;
+    g_pendingControl.append(buffer, (size_t)count);
+    size_t end;
+    while ((end = g_pendingControl.find('\n')) != std::string::npos) {
+        std::string line = g_pendingControl.substr(0, end);
+        g_pendingControl.erase(0, end + 1);
+        HandleControlLine(line);
+    }
+    return true;
+}

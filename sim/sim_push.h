@@ -1,0 +1,5 @@
+#pragma once
+// Frames the sensor sends unasked: auto-send live frames and the scope capture.
+
+// Queues what is due for one session and lowers nextWake to its next due time.
+void ServicePushes(int sessionIndex, double now, double &nextWake);
