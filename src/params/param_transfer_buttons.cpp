@@ -1,0 +1,83 @@
+// SEND, GET and the RAM / EEPROM / FILE selectors of the main panel.
+#include "link/connection.h"
+#include "live/live_state.h"
+#include "params/param_file.h"
+#include "params/param_help_texts.h"
+#include "params/param_transfer.h"
+#include "shell/app_state.h"
+#include "ui/callbacks.h"
+#include "ui/panel_ids.h"
+#include "ui/userint.h"
+
+namespace
+{
+
+// While the live loop runs, a transfer waits for the loop's next turn, so that two
+// exchanges never overlap on the link.
+void TransferWithSensor(int (*transfer)(void), short *requested)
+{
+    if (g_live.running == 1) {
+        *requested = 1;
+        return;
+    }
+    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
+    transfer();
+    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+}
+
+struct MemorySelector {
+    int control;
+    short memory;
+};
+
+const MemorySelector kMemorySelectors[] = {
+    {MAINP_RAM, PARA_MEMORY_RAM},
+    {MAINP_EEPROM, PARA_MEMORY_EEPROM},
+    {MAINP_FILE, PARA_MEMORY_FILE},
+};
+
+} // namespace
+
+int CBF_ButtonSend(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_RIGHT_CLICK) {
+        ShowHelpPopup(kHelpSend);
+    } else if (event == EVENT_COMMIT) {
+        if (g_app.paraMemory == PARA_MEMORY_FILE)
+            SendParaToFile();
+        else
+            TransferWithSensor(SendPara, &g_live.sendRequested);
+    }
+    return 0;
+}
+
+int CBF_ButtonGet(int, int, int event, void *, int, int)
+{
+    if (event == EVENT_RIGHT_CLICK) {
+        ShowHelpPopup(kHelpGet);
+    } else if (event == EVENT_COMMIT) {
+        if (g_app.paraMemory == PARA_MEMORY_FILE)
+            ReadParaFromFile();
+        else
+            TransferWithSensor(GetPara, &g_live.getRequested);
+    }
+    return 0;
+}
+
+// Exactly one selector is on: the one changed last, even when it was clicked while on.
+int CBF_ButtonSelectMem(int, int control, int event, void *, int, int)
+{
+    if (event == EVENT_RIGHT_CLICK) {
+        ShowHelpPopup(kHelpSelectMem);
+        return 0;
+    }
+    if (event != EVENT_VAL_CHANGED)
+        return 0;
+    for (const MemorySelector &selector : kMemorySelectors) {
+        bool chosen = selector.control == control;
+        SetCtrlVal(g_app.mainPanel, selector.control, chosen ? 1 : 0);
+        if (chosen)
+            g_app.paraMemory = selector.memory;
+    }
+    return 0;
+}
