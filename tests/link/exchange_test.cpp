@@ -10,24 +10,8 @@
 #include "ui/panel_ids.h"
 #include "ui/userint.h"
 
-#include <chrono>
-#include <sys/resource.h>
-
 namespace
 {
-
-double WallSeconds()
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
-double ThreadCpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_THREAD, &usage);
-    return (double)usage.ru_utime.tv_sec + (double)usage.ru_utime.tv_usec * 1e-6 +
-           (double)usage.ru_stime.tv_sec + (double)usage.ru_stime.tv_usec * 1e-6;
-}
 
 // A header whose CRC fits but whose sync byte is not 0x55.
 Bytes HeaderWithSync(unsigned char sync, int command, unsigned parameter, unsigned length)

@@ -7,7 +7,9 @@
 #include "ui/panel_ids.h"
 #include "ui/userint.h"
 
+#include <chrono>
 #include <filesystem>
+#include <sys/resource.h>
 #include <vector>
 
 const char *const kTimeoutText =
@@ -17,6 +19,19 @@ const char *const kBadHeaderText = "ATTENTION! \nReceived header frame is incorr
 const char *const kBadDataText = "ATTENTION! \nReceived data frame is incorrect!";
 const char *const kCouldNotConnectText =
     "Could not establish connection! \nClose window or work in offline mode!";
+
+double WallSeconds()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+double ThreadCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_THREAD, &usage);
+    return (double)usage.ru_utime.tv_sec + (double)usage.ru_utime.tv_usec * 1e-6 +
+           (double)usage.ru_stime.tv_sec + (double)usage.ru_stime.tv_usec * 1e-6;
+}
 
 void LinkProgramTest::SetUp()
 {

@@ -42,6 +42,10 @@ class LinkProgramTest : public ::testing::Test
     bool started = false;
 };
 
+// Monotonic wall-clock seconds, and the CPU seconds of the calling thread.
+double WallSeconds();
+double ThreadCpuSeconds();
+
 extern const char *const kTimeoutText;
 extern const char *const kBadHeaderText;
 extern const char *const kBadDataText;
