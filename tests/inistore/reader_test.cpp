@@ -192,6 +192,16 @@ TEST(IniReader, CommentsAreKeptAndWrittenBack)
     Ini_Dispose(store);
 }
 
+static int FailOnThirdLine(void *context, std::string *line)
+{
+    int *count = static_cast<int *>(context);
+    static const char *const kLines[] = {"[Partial]", "Item = 1"};
+    if (++*count > 2)
+        return INI_ERR_READ;
+    *line = kLines[*count - 1];
+    return 1;
+}
+
 TEST(IniReader, FailuresLeaveTheStoreAsItWas)
 {
     ScratchDir dir;
@@ -201,6 +211,11 @@ TEST(IniReader, FailuresLeaveTheStoreAsItWas)
     EXPECT_EQ(Ini_ReadFromFile(store, dir.Dir().c_str()), INI_ERR_OPEN);
     EXPECT_EQ(Ini_ReadFromFile(store, nullptr), INI_ERR_OPEN);
     EXPECT_EQ(Ini_ReadFromFile(store, ""), INI_ERR_OPEN);
+    // Reading this process's memory from address 0 fails after the file was opened.
+    EXPECT_EQ(Ini_ReadFromFile(store, "/proc/self/mem"), INI_ERR_READ);
+    int lines = 0;
+    EXPECT_EQ(Ini_ReadGeneric(store, FailOnThirdLine, &lines), INI_ERR_READ);
+    EXPECT_EQ(lines, 3);
     EXPECT_EQ(Ini_NumberOfSections(store), 1);
     EXPECT_EQ(WriteToString(store), "[Keep]\r\nValue = 7\r\n\r\n");
     Ini_Dispose(store);
