@@ -188,6 +188,25 @@ TEST_F(TransferButtonsTest, WhileLiveDataRunsSendAndGetOnlyQueueTheirRequest)
     g_live.running = 0;
 }
 
+TEST_F(TransferButtonsTest, StoppedLiveDataTransfersAtOnceAndUndimsAfterwards)
+{
+    // No sensor answers: the transfer fails through the link failure, which has
+    // reported it; the transfer controls are live again afterwards.
+    g_app.paraMemory = PARA_MEMORY_RAM;
+    g_live.running = 0;
+    g_live.sendRequested = 1;
+    g_live.getRequested = 1;
+    SetCtrlVal(Page1(), TABPARA1_POWER, 640);
+    Press(g_app.mainPanel, MAINP_SEND);
+    EXPECT_EQ(0, g_live.sendRequested);
+    Press(g_app.mainPanel, MAINP_GET);
+    EXPECT_EQ(0, g_live.getRequested);
+    EXPECT_EQ(640, Value(Page1(), TABPARA1_POWER));
+    EXPECT_FALSE(Dimmed(g_app.mainPanel, MAINP_SEND));
+    EXPECT_FALSE(Dimmed(g_app.mainPanel, MAINP_GET));
+    EXPECT_TRUE(FileDialogs().empty());
+}
+
 TEST_F(TransferButtonsTest, FileTargetWorksWithoutASensor)
 {
     const std::string file = dir + "/Parameter.ini";
