@@ -336,8 +336,13 @@ TEST(PanelResource, MainTabHasSevenPagesAndDataTabTwo)
     const std::vector<PlacedCtrl> all = AllPlacedControls();
     const CtrlDef &mainTab = *FindPlaced(all, MAINP_TAB)->def;
     ASSERT_EQ(mainTab.pages.size(), 7u);
-    EXPECT_EQ(mainTab.pages[PAGE_CONNECTION].label, "Connection");
+    std::set<std::string> labels;
+    for (const PageDef &page : mainTab.pages)
+        labels.insert(page.label);
+    EXPECT_EQ(labels.size(), 7u);
+    EXPECT_FALSE(labels.count(""));
     EXPECT_EQ(mainTab.pages[PAGE_SCOPE].label, "Scope");
+    EXPECT_EQ(mainTab.pages[PAGE_OFFSET].label, "Offset");
     const CtrlDef &dataTab = *FindPlaced(all, DATAP_TAB)->def;
     ASSERT_EQ(dataTab.pages.size(), 2u);
     EXPECT_EQ(dataTab.pages[DATA_PAGE_CH0].label, "CH0");

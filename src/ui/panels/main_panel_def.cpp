@@ -29,7 +29,8 @@ constexpr int kLogoLeft = 900;
 constexpr int kLogoWidth = 105;
 constexpr int kLogoHeight = 52;
 
-// The main tab control left of the child panel area
+// The main tab control left of the child panel area. Its page labels are short so
+// that the six pages an operator normally sees fit the tab bar without scrolling.
 constexpr int kTabTop = 63;
 constexpr int kTabLeft = 5;
 constexpr int kTabWidth = 372;
@@ -97,9 +98,10 @@ PanelDef MainPanelDef()
     AddTransferGroup(panel.controls);
     AddLiveGroup(panel.controls);
     AddLogo(panel.controls);
-    panel.controls.push_back(Tab(MAINP_TAB, kTabTop, kTabLeft, kTabWidth, kTabHeight, CBF_TabMain1,
-                                 {ConnectionPage(), ParametersIPage(), ParametersIIPage(),
-                                  ConversionTablePage(), RecorderPage(), ScopePage(), OffsetPage()})
-                                 .Name("main tab"));
+    panel.controls.push_back(
+        Tab(MAINP_TAB, kTabTop, kTabLeft, kTabWidth, kTabHeight, CBF_TabMain1,
+            {ConnectionPageDef(), ParametersIPageDef(), ParametersIIPageDef(), ConversionTablePageDef(),
+             RecorderPageDef(), ScopePageDef(), OffsetPageDef()})
+            .Name("main tab"));
     return panel;
 }

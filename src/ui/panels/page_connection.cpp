@@ -90,10 +90,10 @@ void AddSettingsGroup(std::vector<CtrlDef> &c)
 
 } // namespace
 
-PageDef ConnectionPage()
+PageDef ConnectionPageDef()
 {
     PageDef page;
-    page.label = "Connection";
+    page.label = "Link";
     AddInterfaceGroup(page.controls);
     AddLinkGroup(page.controls);
     AddSettingsGroup(page.controls);

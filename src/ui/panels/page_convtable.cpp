@@ -1,6 +1,6 @@
-// Main tab page 3: the 64-row conversion table on the left, its actions in framed
-// groups on the right (edit, file, sensor EEPROM). The curve itself is drawn on the
-// conversion panel beside the tab control.
+// Main tab page 3: the 64-row conversion table across the page, its actions in
+// framed groups below it (edit, file, sensor EEPROM). The curve itself is drawn on
+// the conversion panel beside the tab control.
 #include "ui/callbacks.h"
 #include "ui/panel_ids.h"
 #include "ui/panels/decor_ids.h"
@@ -9,60 +9,54 @@
 namespace
 {
 
-constexpr int kTableWidth = 218;
-constexpr int kActionFrameLeft = 232;
-constexpr int kActionFrameWidth = 122;
-constexpr int kActionLeft = 242;
-constexpr int kActionWidth = 102;
+constexpr int kTableTop = 4 + kLabelHeight;
+constexpr int kTableHeight = 300;
+constexpr int kEditTop = kTableTop + kTableHeight + 6;
+constexpr int kFileTop = NextGroupTop(kEditTop, 2);
+constexpr int kEepromTop = NextGroupTop(kFileTop, 1);
 
-constexpr int kEditTop = 4;
-constexpr int kFileTop = NextGroupTop(kEditTop, 4);
-constexpr int kEepromTop = NextGroupTop(kFileTop, 2);
-
-CtrlDef ActionButton(int id, const std::string &label, int groupTop, int row, CtrlCallbackPtr cb)
+CtrlDef ActionButton(int id, const std::string &label, int groupTop, int row, int column, CtrlCallbackPtr cb)
 {
-    return CommandButton(id, label, ButtonTop(groupTop, row), kActionLeft, kActionWidth, kButtonHeight, cb);
+    return CommandButton(id, label, ButtonTop(groupTop, row), column, kColumnWidth, kButtonHeight, cb);
 }
 
 void AddEditGroup(std::vector<CtrlDef> &c)
 {
     const int t = kEditTop;
-    AddGroup(c, DECO_CONV_EDIT, HEAD_CONV_EDIT, "EDIT", t, kActionFrameLeft, kActionFrameWidth, 4);
+    AddGroup(c, DECO_CONV_EDIT, HEAD_CONV_EDIT, "EDIT", t, kFrameLeft1, kFrameFullWidth, 2);
     c.push_back(
-        Numeric(TABCONV_CURRENTVALUE, "CURRENT VALUE", FieldTop(t, 0), kActionLeft, kActionWidth, nullptr)
+        Numeric(TABCONV_CURRENTVALUE, "CURRENT VALUE", FieldTop(t, 0), kColumn1, kColumnWidth, nullptr)
             .Range(-32768, 32767)
             .Indicator());
-    c.push_back(ActionButton(TABCONV_ASSIGN, "ASSIGN", t, 1, CBF_ButtonAssign));
-    c.push_back(ActionButton(TABCONV_CALC, "CALCULATE", t, 2, CBF_ButtonCalcConvData));
-    c.push_back(ActionButton(TABCONV_RESET, "RESET", t, 3, CBF_ButtonResetConvTable));
+    c.push_back(ActionButton(TABCONV_ASSIGN, "ASSIGN", t, 0, kColumn2, CBF_ButtonAssign));
+    c.push_back(ActionButton(TABCONV_CALC, "CALCULATE", t, 1, kColumn1, CBF_ButtonCalcConvData));
+    c.push_back(ActionButton(TABCONV_RESET, "RESET", t, 1, kColumn2, CBF_ButtonResetConvTable));
 }
 
 void AddFileGroup(std::vector<CtrlDef> &c)
 {
     const int t = kFileTop;
-    AddGroup(c, DECO_CONV_FILE, HEAD_CONV_FILE, "FILE", t, kActionFrameLeft, kActionFrameWidth, 2);
-    c.push_back(ActionButton(TABCONV_LOADFILE, "LOAD FILE", t, 0, CBF_ButtonGetConvTableFromFile));
-    c.push_back(ActionButton(TABCONV_SAVEFILE, "SAVE FILE", t, 1, CBF_ButtonSaveConvTableToFile));
+    AddGroup(c, DECO_CONV_FILE, HEAD_CONV_FILE, "FILE", t, kFrameLeft1, kFrameFullWidth, 1);
+    c.push_back(ActionButton(TABCONV_LOADFILE, "LOAD FILE", t, 0, kColumn1, CBF_ButtonGetConvTableFromFile));
+    c.push_back(ActionButton(TABCONV_SAVEFILE, "SAVE FILE", t, 0, kColumn2, CBF_ButtonSaveConvTableToFile));
 }
 
 void AddEepromGroup(std::vector<CtrlDef> &c)
 {
     const int t = kEepromTop;
-    AddGroup(c, DECO_CONV_EEPROM, HEAD_CONV_EEPROM, "SENSOR EEPROM", t, kActionFrameLeft, kActionFrameWidth,
-             2);
-    c.push_back(ActionButton(TABCONV_GETEE, "READ EEPROM", t, 0, CBF_ButtonGetConvTableFromEE));
-    c.push_back(ActionButton(TABCONV_SAVEEE, "SAVE EEPROM", t, 1, CBF_ButtonSaveConvTableToEE));
+    AddGroup(c, DECO_CONV_EEPROM, HEAD_CONV_EEPROM, "SENSOR EEPROM", t, kFrameLeft1, kFrameFullWidth, 1);
+    c.push_back(ActionButton(TABCONV_GETEE, "READ EEPROM", t, 0, kColumn1, CBF_ButtonGetConvTableFromEE));
+    c.push_back(ActionButton(TABCONV_SAVEEE, "SAVE EEPROM", t, 0, kColumn2, CBF_ButtonSaveConvTableToEE));
 }
 
 } // namespace
 
-PageDef ConversionTablePage()
+PageDef ConversionTablePageDef()
 {
     PageDef page;
-    page.label = "Conv. Table";
-    page.controls.push_back(Table(TABCONV_TABLE, "CONVERSION TABLE", kEditTop + kLabelHeight, kFrameLeft1,
-                                  kTableWidth, kMainPageHeight - kEditTop - kLabelHeight, nullptr, 64, 2,
-                                  {"ACTUAL VALUE", "SETVALUE"}));
+    page.label = "Table";
+    page.controls.push_back(Table(TABCONV_TABLE, "CONVERSION TABLE", kTableTop, kFrameLeft1, kFrameFullWidth,
+                                  kTableHeight, nullptr, 64, 2, {"ACTUAL VALUE", "SETVALUE"}));
     AddEditGroup(page.controls);
     AddFileGroup(page.controls);
     AddEepromGroup(page.controls);

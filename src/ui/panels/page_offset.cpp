@@ -51,7 +51,7 @@ void AddFactorGroup(std::vector<CtrlDef> &c)
 
 } // namespace
 
-PageDef OffsetPage()
+PageDef OffsetPageDef()
 {
     PageDef page;
     page.label = "Offset";

@@ -119,10 +119,10 @@ void AddDigitalGroup(std::vector<CtrlDef> &c)
 
 } // namespace
 
-PageDef ParametersIPage()
+PageDef ParametersIPageDef()
 {
     PageDef page;
-    page.label = "Param. I";
+    page.label = "Para I";
     AddTransmitterGroup(page.controls);
     AddReceiverGroup(page.controls);
     AddProcessingGroup(page.controls);

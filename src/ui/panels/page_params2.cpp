@@ -111,10 +111,10 @@ void AddThresholdGroups(std::vector<CtrlDef> &c)
 
 } // namespace
 
-PageDef ParametersIIPage()
+PageDef ParametersIIPageDef()
 {
     PageDef page;
-    page.label = "Param. II";
+    page.label = "Para II";
     AddSwitchingGroup(page.controls);
     AddTracingGroup(page.controls);
     AddThresholdGroups(page.controls);

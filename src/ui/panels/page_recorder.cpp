@@ -108,10 +108,10 @@ void AddControlGroup(std::vector<CtrlDef> &c)
 
 } // namespace
 
-PageDef RecorderPage()
+PageDef RecorderPageDef()
 {
     PageDef page;
-    page.label = "Recorder";
+    page.label = "Record";
     AddFileGroup(page.controls);
     AddModeGroup(page.controls);
     AddProgressGroup(page.controls);

@@ -84,7 +84,7 @@ void AddReportGroup(std::vector<CtrlDef> &c)
 
 } // namespace
 
-PageDef ScopePage()
+PageDef ScopePageDef()
 {
     PageDef page;
     page.label = "Scope";

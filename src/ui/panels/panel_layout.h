@@ -80,13 +80,13 @@ void AddGroup(std::vector<CtrlDef> &controls, int frameId, int headingId, const 
               int groupTop, int left, int width, int rows);
 
 // Main tab pages (page_*.cpp)
-PageDef ConnectionPage();
-PageDef ParametersIPage();
-PageDef ParametersIIPage();
-PageDef ConversionTablePage();
-PageDef RecorderPage();
-PageDef ScopePage();
-PageDef OffsetPage();
+PageDef ConnectionPageDef();
+PageDef ParametersIPageDef();
+PageDef ParametersIIPageDef();
+PageDef ConversionTablePageDef();
+PageDef RecorderPageDef();
+PageDef ScopePageDef();
+PageDef OffsetPageDef();
 
 // The six panels (*_panel_def.cpp)
 PanelDef ConvPanelDef();

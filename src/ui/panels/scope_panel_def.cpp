@@ -13,13 +13,19 @@ namespace
 constexpr int kGraphLeft = 60;
 constexpr int kGraphWidth = 550;
 constexpr int kAnalogTop = 20;
-constexpr int kAnalogHeight = 330;
+constexpr int kAnalogHeight = 310;
 constexpr int kDigitalTop = kAnalogTop + kAnalogHeight + 6 + kLabelHeight;
-constexpr int kDigitalHeight = 150;
+constexpr int kDigitalHeight = 180;
 constexpr int kBottomFieldTop = kDigitalTop + kDigitalHeight + 28;
 
 // Digital traces: each takes two of the eight levels (-0.5 to 7.5), top to bottom
 // IN0 (bit 8, levels 6-7), IN1 (bit 9, 4-5), OUT0 (bit 0, 2-3), OUT1 (bit 1, 0-1).
+// Their labels stand beside the graph's plot area, which the graph widget insets by
+// about half a text line at the top and by the axis numbers and the axis label at
+// the bottom.
+constexpr int kPlotInsetTop = 9;
+constexpr int kPlotInsetBottom = 40;
+constexpr int kPlotHeight = kDigitalHeight - kPlotInsetTop - kPlotInsetBottom;
 constexpr int kTraceLabelLeft = 10;
 constexpr int kTraceLabelWidth = 46;
 constexpr int kTraceLabelHeight = 20;
@@ -34,14 +40,15 @@ CtrlDef ScopeGraph(int id, const std::string &label, int top, int height, double
     graph.xMax = 128.0;
     graph.yMin = yMin;
     graph.yMax = yMax;
+    // Both graphs carry an axis label on each axis, so their plot areas line up.
     graph.xLabel = "SAMPLE";
     return graph;
 }
 
 CtrlDef TraceLabel(int id, const std::string &text, int band)
 {
-    const int bandTop = kDigitalTop + band * kDigitalHeight / 4;
-    const int top = bandTop + (kDigitalHeight / 4 - kTraceLabelHeight) / 2;
+    const int bandTop = kDigitalTop + kPlotInsetTop + band * kPlotHeight / 4;
+    const int top = bandTop + (kPlotHeight / 4 - kTraceLabelHeight) / 2;
     return TextMsg(id, text, top, kTraceLabelLeft, kTraceLabelWidth, kTraceLabelHeight).Name(text);
 }
 
@@ -50,7 +57,9 @@ void AddGraphs(std::vector<CtrlDef> &c)
     CtrlDef analog = ScopeGraph(SCOPEP_GRAPH, "ANALOG SIGNALS", kAnalogTop, kAnalogHeight, 0.0, 4100.0);
     analog.yLabel = "DIGIT";
     c.push_back(analog.Callback(CBF_GraphScope));
-    c.push_back(ScopeGraph(SCOPEP_DIGGRAPH, "DIGITAL SIGNALS", kDigitalTop, kDigitalHeight, -0.5, 7.5));
+    CtrlDef digital = ScopeGraph(SCOPEP_DIGGRAPH, "DIGITAL SIGNALS", kDigitalTop, kDigitalHeight, -0.5, 7.5);
+    digital.yLabel = "STATE";
+    c.push_back(digital);
     c.push_back(TraceLabel(SCOPEP_LABEL_IN0, "IN0", 0));
     c.push_back(TraceLabel(SCOPEP_LABEL_IN1, "IN1", 1));
     c.push_back(TraceLabel(SCOPEP_LABEL_OUT0, "OUT0", 2));
