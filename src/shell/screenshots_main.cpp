@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,6 +34,13 @@ PopupAnswer AnswerOffline(const PopupRequest &request)
     return answer;
 }
 
+void CopyFile(const std::string &from, const std::string &to)
+{
+    std::ifstream in(from, std::ios::binary);
+    std::ofstream out(to, std::ios::binary);
+    out << in.rdbuf();
+}
+
 std::string MakeScratchDir()
 {
     char pattern[] = "/tmp/chromix-screenshots-XXXXXX";
@@ -44,6 +52,8 @@ std::string MakeScratchDir()
         std::fputs(kOfflineSettings, file);
         std::fclose(file);
     }
+    // The program directory of the build holds the logo the program shows.
+    CopyFile(std::string(CHROMIX_BIN_DIR) + "/" + kLogoFileName, std::string(dir) + "/" + kLogoFileName);
     return dir;
 }
 
