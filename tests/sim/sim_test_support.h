@@ -4,6 +4,9 @@
 
 #include "../support/sim_process.h"
 
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -117,4 +120,25 @@ inline bool IsErrorReply(const SimReply &reply, unsigned code)
     return reply.complete && reply.headerCrcOk && reply.syncOk &&
            reply.header.command == kErrorReplyCommand && reply.header.parameter == code &&
            reply.header.length == 0;
+}
+
+// A scratch directory removed with everything in it at the end of the test.
+struct ScratchDir {
+    std::string path;
+    ScratchDir()
+    {
+        char pattern[] = "/tmp/chromix-sim-test-XXXXXX";
+        path = mkdtemp(pattern) ? pattern : "";
+    }
+    ~ScratchDir()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+};
+
+// Seconds since an arbitrary start, for measuring reply times.
+inline double SecondsNow()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
