@@ -35,6 +35,7 @@ struct Conversation {
     bool inHandler = false; // a handler call for this conversation is running
     bool inOwnWait = false; // ClientTCPRead/Write is waiting on the socket itself
     bool closing = false;   // the server has closed; the last event is on its way
+    qint64 bytesRead = 0;   // by ClientTCPRead, so a handler call's progress shows
 };
 
 std::map<unsigned, Conversation> g_conversations;
@@ -105,6 +106,7 @@ void DeliverEvent(unsigned handle, int event)
     if (event == TCP_DATAREADY && conversation->socket->bytesAvailable() <= 0)
         return;
     qint64 before = conversation->socket->bytesAvailable();
+    qint64 readBefore = conversation->bytesRead;
     conversation->inHandler = true;
     conversation->callback(handle, event, 0, conversation->callbackData);
     conversation = FindConversation(handle);
@@ -115,8 +117,10 @@ void DeliverEvent(unsigned handle, int event)
         ReleaseConversation(handle);
         return;
     }
+    // Announce again what is left, as long as each call takes something or more has
+    // come meanwhile; a handler that takes nothing from unchanged data is not pressed.
     qint64 after = conversation->socket->bytesAvailable();
-    if (after > 0 && after < before)
+    if (after > 0 && (conversation->bytesRead > readBefore || after > before))
         ScheduleDataReady(handle);
 }
 
@@ -257,5 +261,6 @@ int ClientTCPRead(unsigned handle, void *buffer, int size, unsigned timeoutMs)
     qint64 n = socket->read(static_cast<char *>(buffer), size);
     if (n < 0)
         return kTcpReadFailed;
+    conversation->bytesRead += n;
     return (int)n;
 }
