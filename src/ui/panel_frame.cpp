@@ -19,22 +19,33 @@ void PanelFrame::closeEvent(QCloseEvent *event)
     DispatchPanelEvent(handle_, EVENT_CLOSE, 0, 0);
 }
 
+// A click that a control left unaccepted travels on to the panel; it is the
+// control's click, already reported, not one on the panel's empty area.
+bool PanelFrame::onEmptyArea(const QMouseEvent *event) const
+{
+    return childAt(event->position().toPoint()) == nullptr;
+}
+
 void PanelFrame::mousePressEvent(QMouseEvent *event)
 {
+    event->accept();
+    if (!onEmptyArea(event))
+        return;
     if (event->button() == Qt::RightButton)
         DispatchPanelEvent(handle_, EVENT_RIGHT_CLICK, 0, 0);
     else if (event->button() == Qt::LeftButton)
         DispatchPanelEvent(handle_, EVENT_LEFT_CLICK, 0, 0);
-    event->accept();
 }
 
 void PanelFrame::mouseDoubleClickEvent(QMouseEvent *event)
 {
+    event->accept();
+    if (!onEmptyArea(event))
+        return;
     if (event->button() == Qt::RightButton)
         DispatchPanelEvent(handle_, EVENT_RIGHT_DOUBLE_CLICK, 0, 0);
     else if (event->button() == Qt::LeftButton)
         DispatchPanelEvent(handle_, EVENT_LEFT_DOUBLE_CLICK, 0, 0);
-    event->accept();
 }
 
 void PanelFrame::contextMenuEvent(QContextMenuEvent *event)

@@ -21,5 +21,7 @@ class PanelFrame : public QWidget
     void contextMenuEvent(QContextMenuEvent *event) override;
 
   private:
+    bool onEmptyArea(const QMouseEvent *event) const;
+
     int handle_;
 };

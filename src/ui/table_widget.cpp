@@ -53,6 +53,22 @@ Int16CellDelegate::Int16CellDelegate(int panel, int control, QObject *parent)
 {
 }
 
+// A plain text field: the operator may type anything, and what is not a cell value is
+// refused when the edit ends.
+QWidget *Int16CellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
+                                         const QModelIndex &) const
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return edit;
+}
+
+void Int16CellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(editor))
+        edit->setText(QString::number(index.data(Qt::DisplayRole).toInt()));
+}
+
 void Int16CellDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
                                      const QModelIndex &index) const
 {

@@ -41,6 +41,9 @@ class Int16CellDelegate : public QStyledItemDelegate
 
   public:
     Int16CellDelegate(int panel, int control, QObject *parent);
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
 
   private:
