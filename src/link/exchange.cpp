@@ -41,8 +41,13 @@ void SleepUntilEventOrStep(double start)
 bool WaitForReplyBytes(int needed)
 {
     g_link.startTime = Timer();
-    for (;;) {
-        SleepUntilEventOrStep(g_link.startTime);
+    // The first pass only dispatches what is pending: a data block that came with its
+    // header is there at once and needs no sleep.
+    for (bool firstPass = true;; firstPass = false) {
+        if (firstPass)
+            ProcessSystemEvents();
+        else
+            SleepUntilEventOrStep(g_link.startTime);
         if (!OverTcp())
             g_link.receiveCount = GetInQLen(g_link.comPort);
         g_link.elapsed = Timer() - g_link.startTime;
