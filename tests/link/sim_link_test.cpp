@@ -119,6 +119,17 @@ TEST_F(SimLinkTest, OverAPseudoTerminalConnectsAtStartUpAndTransfersParameters)
     TransferRoundTrip();
 }
 
+TEST_F(SimLinkTest, WithoutASettingsFileTheDefaultsFindTheSimulatorOnCom1)
+{
+    ASSERT_TRUE(StartSim(sim, {"--pty", dir + "/ports/COM1"}));
+    StartWithSettings(std::string());
+    ASSERT_EQ(g_link.sensorConnected, 1) << Status();
+    EXPECT_EQ(g_link.protocol, PROTOCOL_RS232);
+    EXPECT_EQ(g_link.comPort, 1);
+    EXPECT_EQ(GetComBaudRate(1), 115200);
+    TransferRoundTrip();
+}
+
 TEST_F(SimLinkTest, BaudRateChangeEndsWithPortAndRingAgreeing)
 {
     StartSimOverPty();
