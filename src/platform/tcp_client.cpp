@@ -59,13 +59,14 @@ int ConnectErrorCode(QAbstractSocket::SocketError error)
     }
 }
 
-void ReleaseConversation(unsigned handle)
+// insideSocketEvent: called while one of the socket's own events is being delivered.
+void ReleaseConversation(unsigned handle, bool insideSocketEvent)
 {
     auto it = g_conversations.find(handle);
     if (it == g_conversations.end())
         return;
     QTcpSocket *socket = it->second.socket;
-    bool busy = it->second.inHandler;
+    bool busy = it->second.inHandler || insideSocketEvent;
     g_conversations.erase(it);
     if (!socket)
         return;
@@ -114,7 +115,7 @@ void DeliverEvent(unsigned handle, int event)
         return;
     conversation->inHandler = false;
     if (event == TCP_DISCONNECT) {
-        ReleaseConversation(handle);
+        ReleaseConversation(handle, true);
         return;
     }
     // Announce again what is left, as long as each call takes something or more has
@@ -208,7 +209,7 @@ int DisconnectFromTCPServer(unsigned handle)
 {
     if (!FindConversation(handle))
         return kTcpNotConnected;
-    ReleaseConversation(handle);
+    ReleaseConversation(handle, false);
     return 0;
 }
 
