@@ -15,6 +15,7 @@
 #include <QSlider>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <climits>
 
 namespace

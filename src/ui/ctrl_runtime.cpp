@@ -153,3 +153,28 @@ int GetNumListItems(int panel, int control, int *count)
     *count = combo->count();
     return UIE_OK;
 }
+
+int ReplaceListItem(int panel, int control, int index, const char *label, int value)
+{
+    QComboBox *combo = nullptr;
+    int status = LookupRing(panel, control, &combo);
+    if (status < 0)
+        return status;
+    if (index < 0 || index >= combo->count() || !label)
+        return UIE_INVALID_VALUE;
+    QSignalBlocker blocker(combo);
+    combo->setItemText(index, QString::fromUtf8(label));
+    combo->setItemData(index, value);
+    return UIE_OK;
+}
+
+int GetLabelFromIndex(int panel, int control, int index, char *label, int size)
+{
+    QComboBox *combo = nullptr;
+    int status = LookupRing(panel, control, &combo);
+    if (status < 0)
+        return status;
+    if (index < 0 || index >= combo->count())
+        return UIE_INVALID_VALUE;
+    return CopyTextOut(combo->itemText(index), label, size);
+}

@@ -151,3 +151,30 @@ int GetTabPageAttribute(int panel, int tabControl, int pageIndex, int attribute,
     *value = tabs->isTabVisible(pageIndex) ? 1 : 0;
     return UIE_OK;
 }
+
+int SetTabPageAttribute(int panel, int tabControl, int pageIndex, int attribute, const char *value)
+{
+    CtrlRecord *ctrl = nullptr;
+    QTabWidget *tabs = nullptr;
+    int status = LookupPage(panel, tabControl, pageIndex, &ctrl, &tabs);
+    if (status < 0)
+        return status;
+    if (attribute != ATTR_LABEL_TEXT)
+        return UIE_INVALID_ATTRIBUTE;
+    if (!value)
+        return UIE_INVALID_VALUE;
+    tabs->setTabText(pageIndex, QString::fromUtf8(value));
+    return UIE_OK;
+}
+
+int GetTabPageAttribute(int panel, int tabControl, int pageIndex, int attribute, char *value, int size)
+{
+    CtrlRecord *ctrl = nullptr;
+    QTabWidget *tabs = nullptr;
+    int status = LookupPage(panel, tabControl, pageIndex, &ctrl, &tabs);
+    if (status < 0)
+        return status;
+    if (attribute != ATTR_LABEL_TEXT)
+        return UIE_INVALID_ATTRIBUTE;
+    return CopyTextOut(tabs->tabText(pageIndex), value, size);
+}

@@ -143,6 +143,9 @@ int GetActiveTabPage(int panel, int tabControl, int *pageIndex);
 int SetActiveTabPage(int panel, int tabControl, int pageIndex);
 int SetTabPageAttribute(int panel, int tabControl, int pageIndex, int attribute, int value);
 int GetTabPageAttribute(int panel, int tabControl, int pageIndex, int attribute, int *value);
+// ATTR_LABEL_TEXT of a page: the text on its tab.
+int SetTabPageAttribute(int panel, int tabControl, int pageIndex, int attribute, const char *value);
+int GetTabPageAttribute(int panel, int tabControl, int pageIndex, int attribute, char *value, int size);
 
 // ---------------------------------------------------------------------------
 // Control values. Setting a value never raises an event. On a text box, setting a
@@ -175,6 +178,10 @@ int GetActiveCtrl(int panel, int *control);
 int InsertListItem(int panel, int control, int index, const char *label, int value);  // -1 appends
 int ClearListCtrl(int panel, int control);
 int GetNumListItems(int panel, int control, int *count);
+// Replaces the label and value of item `index` (from 0); the chosen item stays chosen.
+int ReplaceListItem(int panel, int control, int index, const char *label, int value);
+// The label of item `index`, cut to size - 1.
+int GetLabelFromIndex(int panel, int control, int index, char *label, int size);
 
 // ---------------------------------------------------------------------------
 // Graphs

@@ -115,6 +115,18 @@ TEST_F(RuntimeTabs, HiddenPagesKeepTheIndexNumbering)
     EXPECT_EQ(SetTabPageAttribute(panel, TAB, 1, ATTR_DIMMED, 1), UIE_INVALID_ATTRIBUTE);
 }
 
+TEST_F(RuntimeTabs, PageLabelsCanBeChanged)
+{
+    ASSERT_EQ(SetTabPageAttribute(panel, TAB, 0, ATTR_LABEL_TEXT, "Verbindung"), 0);
+    char label[32] = "";
+    ASSERT_EQ(GetTabPageAttribute(panel, TAB, 0, ATTR_LABEL_TEXT, label, sizeof label), 0);
+    EXPECT_STREQ(label, "Verbindung");
+    auto *tabs = qobject_cast<QTabWidget *>(CtrlWidget(panel, TAB));
+    EXPECT_EQ(tabs->tabText(0), "Verbindung");
+    EXPECT_LT(SetTabPageAttribute(panel, TAB, 9, ATTR_LABEL_TEXT, "x"), 0);
+    EXPECT_EQ(SetTabPageAttribute(panel, TAB, 0, ATTR_TITLE, "x"), UIE_INVALID_ATTRIBUTE);
+}
+
 TEST_F(RuntimeTabs, DiscardingThePanelTakesItsPagesAlong)
 {
     int page = Page(3);

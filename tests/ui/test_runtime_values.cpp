@@ -143,6 +143,14 @@ TEST_F(RuntimeValues, RingsAreSetAndReadByItemValue)
     EXPECT_EQ(count, 5);
     SetCtrlVal(panel, RING, 12);
     EXPECT_EQ(TextOf(panel, RING), "LAST");
+    // Replacing an item's label keeps the choice, as a change of language needs.
+    ASSERT_EQ(ReplaceListItem(panel, RING, 4, "LETZTE", 12), 0);
+    EXPECT_EQ(TextOf(panel, RING), "LETZTE");
+    char label[16] = "";
+    EXPECT_EQ(GetLabelFromIndex(panel, RING, 0, label, sizeof label), 0);
+    EXPECT_STREQ(label, "OFF");
+    EXPECT_LT(ReplaceListItem(panel, RING, 5, "x", 1), 0);
+    EXPECT_LT(GetLabelFromIndex(panel, RING, -1, label, sizeof label), 0);
     EXPECT_EQ(ClearListCtrl(panel, RING), 0);
     GetNumListItems(panel, RING, &count);
     EXPECT_EQ(count, 0);
