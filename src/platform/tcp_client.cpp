@@ -149,11 +149,13 @@ int WaitForConnected(QTcpSocket *socket, unsigned timeoutMs)
 {
     bool finished = false;
     int result = 0;
-    QObject::connect(socket, &QTcpSocket::connected, socket, [&]() { finished = true; });
-    QObject::connect(socket, &QTcpSocket::errorOccurred, socket, [&](QAbstractSocket::SocketError error) {
-        finished = true;
-        result = ConnectErrorCode(error);
-    });
+    QMetaObject::Connection onConnected =
+        QObject::connect(socket, &QTcpSocket::connected, socket, [&]() { finished = true; });
+    QMetaObject::Connection onError =
+        QObject::connect(socket, &QTcpSocket::errorOccurred, socket, [&](QAbstractSocket::SocketError error) {
+            finished = true;
+            result = ConnectErrorCode(error);
+        });
     QElapsedTimer clock;
     clock.start();
     while (!finished && socket->state() != QAbstractSocket::ConnectedState) {
@@ -165,7 +167,8 @@ int WaitForConnected(QTcpSocket *socket, unsigned timeoutMs)
         WaitSystemEvents(remaining < kConnectWaitStep ? remaining : kConnectWaitStep);
     }
     // The handlers above refer to this frame; nothing may call them after it is gone.
-    socket->disconnect();
+    QObject::disconnect(onConnected);
+    QObject::disconnect(onError);
     if (result < 0)
         return result;
     return socket->state() == QAbstractSocket::ConnectedState ? 0 : kTcpFailedToConnect;
