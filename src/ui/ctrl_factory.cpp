@@ -157,12 +157,10 @@ QWidget *CreateTextMsg(const CtrlDef &def, QWidget *parent)
     return label;
 }
 
-QWidget *CreatePicture(const CtrlDef &def, QWidget *parent)
+QWidget *CreatePicture(QWidget *parent)
 {
     auto *picture = new QLabel(parent);
     picture->setAlignment(Qt::AlignCenter);
-    if (!def.text.empty())
-        picture->setProperty("uiImageFile", Text(def.text));
     return picture;
 }
 
@@ -201,7 +199,7 @@ QWidget *CreateCtrlWidget(int panel, const CtrlDef &def, QWidget *parent)
     case CTRL_TAB:
         return CreateTabWidget(panel, def, parent);
     case CTRL_PICTURE:
-        return CreatePicture(def, parent);
+        return CreatePicture(parent);
     case CTRL_DECORATION:
         return CreateDecoration(def, parent);
     case CTRL_GRAPH:

@@ -173,10 +173,9 @@ bool CommitRing(int panel, int control, int value)
     }
     if (!MouseAt(combo, combo->rect().center(), Qt::LeftButton, false))
         return false;
+    // A dimmed or indicator ring does not open its list; then nothing can be chosen.
     QAbstractItemView *view = combo->view();
-    if (!view->isVisible())
-        combo->showPopup();
-    if (!QTest::qWaitForWindowExposed(view->window()))
+    if (!view->isVisible() || !QTest::qWaitForWindowExposed(view->window()))
         return false;
     // The list ignores a release that follows its opening too quickly, as a desktop
     // does to tell a click from press-drag-release; the item is chosen with the keys.

@@ -118,6 +118,11 @@ TEST_F(RuntimeEvents, OperatorActionsCommit)
     // Enter on an unchanged value commits nothing.
     CommitNumeric(panel, NUMERIC, "17");
     EXPECT_EQ(CountEvents(NUMERIC, EVENT_COMMIT), 1);
+    // The arrow keys step the value like the spin arrows, and each step commits.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(CountEvents(NUMERIC, EVENT_COMMIT), 2);
+    GetCtrlVal(panel, NUMERIC, &value);
+    EXPECT_EQ(value, 18);
 
     CommitNumeric(panel, DOUBLE, "12.5");
     EXPECT_EQ(CountEvents(DOUBLE, EVENT_COMMIT), 1);
@@ -189,6 +194,8 @@ TEST_F(RuntimeEvents, IndicatorsCannotBeOperatedButStillAnswerClicks)
     ToggleButton(panel, TOGGLE);
     CommitNumeric(panel, NUMERIC, "99");
     CommitString(panel, STRING, "typed");
+    EXPECT_FALSE(CommitRing(panel, RING, 7));
+    EXPECT_EQ(CountEvents(RING, EVENT_COMMIT), 0);
     EXPECT_EQ(CountEvents(BUTTON, EVENT_COMMIT), 0);
     EXPECT_EQ(CountEvents(TOGGLE, EVENT_COMMIT), 0);
     EXPECT_EQ(CountEvents(NUMERIC, EVENT_COMMIT), 0);
