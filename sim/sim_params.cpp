@@ -1,24 +1,23 @@
 #include "sim_params.h"
 
 // Defaults are those a parameter file falls back to; the ranges are the simulated
-// firmware's own. TOLERANCE and HYSTERESIS stop at 1000 so that a RELATIVE threshold
-// (up to 1000 % of a 12-bit REF) still fits 16 bits.
+// firmware's own, no narrower than what the program's form lets an operator enter.
 const ParameterRule kParameterRules[kParameterCount] = {
     {"POWER", 500, 0, 1000},         {"POWER MODE", 0, 0, 2},
     {"DYNWIN LO", 3200, 0, 4095},    {"DYNWIN HI", 3300, 0, 4095},
     {"LED MODE", 0, 0, 2},           {"GAIN", 5, 1, 12},
-    {"AVERAGE", 1, 1, 256},          {"INTEGRAL", 1, 0, 250},
+    {"AVERAGE", 1, 1, 1000},         {"INTEGRAL", 1, 0, 250},
     {"ANALOG OUTMODE", 0, 0, 2},     {"ANALOG RANGE", 0, 0, 3},
     {"ANALOG OUT", 0, 0, 2},         {"DIGITAL OUTMODE", 1, 0, 6},
-    {"HOLD", 100, 0, 10000},         {"THRESHOLD MODE", 0, 0, 3},
+    {"HOLD", 100, 0, 65535},         {"THRESHOLD MODE", 0, 0, 3},
     {"THRESHOLD TRACING", 0, 0, 2},  {"TT UP", 100, 0, 60000},
     {"TT DOWN", 100, 0, 60000},      {"REF VALUE CH0", 2000, 0, 4095},
     {"THRESHOLD CALC 1", 1, 0, 1},   {"TEACH VALUE 1 SIG", 2000, 0, 4095},
-    {"TOLERANCE 1", 20, 0, 1000},    {"HYSTERESIS 1", 10, 0, 1000},
+    {"TOLERANCE 1", 20, 0, 4095},    {"HYSTERESIS 1", 10, 0, 4095},
     {"THRESHOLD CALC 2", 1, 0, 1},   {"TEACH VALUE 2 SIG", 2000, 0, 4095},
-    {"TOLERANCE 2", 20, 0, 1000},    {"HYSTERESIS 2", 10, 0, 1000},
+    {"TOLERANCE 2", 20, 0, 4095},    {"HYSTERESIS 2", 10, 0, 4095},
     {"EXTERN TEACH", 0, 0, 5},       {"DEAD TIME", 0, 0, 100},
-    {"OPERATING MODE", 0, 0, 2},     {"SENSITIVITY", 0, 0, 255},
+    {"OPERATING MODE", 0, 0, 2},     {"SENSITIVITY", 0, 0, 65535},
     {"ADJ CHANNEL OFFSET", 0, 0, 1}, {"CH0 OFFSET", 0, 0, 4095},
 };
 

@@ -11,7 +11,7 @@
 namespace
 {
 
-constexpr int kAverageRing = 256;
+constexpr int kAverageRing = 1024;             // above the largest AVERAGE
 constexpr long long kMaxCatchUpCycles = 20000; // two seconds of sensor time
 constexpr double kLightScale = 1600.0;
 constexpr double kDynamicStep = 0.25; // power units per cycle while regulating
@@ -29,6 +29,8 @@ struct SignalModel {
     int temperature;
     int averageRing[kAverageRing];
     int averagePosition;
+    int averageCount; // values in averageSum
+    long averageSum;  // sum of the last averageCount values
     double highPassLow;
     double dynamicPower;
     bool in0, in1;
@@ -105,15 +107,26 @@ int ReceiverValue(double t, long long cycle)
     return std::max(raw - (int)g_sensor.receiverOffset, 0);
 }
 
+int RingValue(int age)
+{
+    return g_model.averageRing[(g_model.averagePosition - age + kAverageRing) % kAverageRing];
+}
+
+// Moving average over the last AVERAGE values, kept as a running sum.
 int AveragedCh0(int value)
 {
+    int count = std::clamp<int>(Param(PF_AVERAGE), 1, kAverageRing - 1);
     g_model.averagePosition = (g_model.averagePosition + 1) % kAverageRing;
     g_model.averageRing[g_model.averagePosition] = value;
-    int count = std::clamp<int>(Param(PF_AVERAGE), 1, kAverageRing);
-    long sum = 0;
-    for (int i = 0; i < count; ++i)
-        sum += g_model.averageRing[(g_model.averagePosition - i + kAverageRing) % kAverageRing];
-    return (int)(sum / count);
+    if (count != g_model.averageCount) {
+        g_model.averageCount = count;
+        g_model.averageSum = 0;
+        for (int age = 0; age < count; ++age)
+            g_model.averageSum += RingValue(age);
+    } else {
+        g_model.averageSum += value - RingValue(count);
+    }
+    return (int)(g_model.averageSum / count);
 }
 
 int EvaluationSignal(int ch0)

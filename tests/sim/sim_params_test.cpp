@@ -36,7 +36,7 @@ TEST(SimParams, ImplausibleFieldsAreCountedAndReplacedByDefaults)
     set[F_POWER] = 5000;
     set[F_GAIN] = 0;
     set[F_LED_MODE] = 7;
-    set[F_TOLERANCE_1] = 2000;
+    set[F_TOLERANCE_1] = 5000;
     set[F_HOLD] = 250;           // plausible, kept
     set[F_TEACH_VALUE_1] = 4095; // the edge of its range, kept
     EXPECT_EQ(WriteParameters(client, set), 4);
@@ -48,9 +48,13 @@ TEST(SimParams, ImplausibleFieldsAreCountedAndReplacedByDefaults)
     expected[F_TOLERANCE_1] = 20;
     EXPECT_EQ(ReadParameters(client), expected);
 
+    // Only HOLD and SENSITIVITY may hold the largest 16-bit value.
     ParameterValues everything(kFields, 65535);
-    EXPECT_EQ(WriteParameters(client, everything), 32);
-    EXPECT_EQ(ReadParameters(client), kDefaultParameters);
+    EXPECT_EQ(WriteParameters(client, everything), 30);
+    expected = kDefaultParameters;
+    expected[F_HOLD] = 65535;
+    expected[F_SENSITIVITY] = 65535;
+    EXPECT_EQ(ReadParameters(client), expected);
 }
 
 TEST(SimParams, EepromLoadCountsImplausibleFields)

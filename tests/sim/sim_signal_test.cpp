@@ -121,6 +121,14 @@ TEST(SimSignal, DarkSignalAndOffsetCalculation)
     EXPECT_LT(ReadLive(client).ch0, 10);
     // The calculation measures the raw dark signal, whatever offset is stored.
     EXPECT_NEAR(Exchange(client, ORDER_OFFSET, 1).header.parameter, offset, 3);
+
+    // A long moving average of the dark signal stays at it, frame after frame.
+    Exchange(client, ORDER_OFFSET, 2, Words({0}));
+    set[F_AVERAGE] = 1000;
+    WriteOrFail(client, set);
+    std::this_thread::sleep_for(std::chrono::milliseconds(150));
+    for (const LiveValues &f : SampleLive(client, 20, 25))
+        EXPECT_NEAR(f.ch0, offset, 3);
 }
 
 TEST(SimSignal, PowerAndGainScaleCh0)

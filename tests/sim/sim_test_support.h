@@ -41,6 +41,7 @@ enum Field {
     F_TOLERANCE_2 = 24,
     F_HYSTERESIS_2 = 25,
     F_OPERATING_MODE = 28,
+    F_SENSITIVITY = 29,
     F_ADJ_CHANNEL_OFFSET = 30,
     F_CH0_OFFSET = 31,
 };
