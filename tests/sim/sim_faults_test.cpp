@@ -203,3 +203,32 @@ TEST(SimFaults, ControlChannelChangesFaultsWhileRunning)
     auto isError = [](const std::string &line) { return line.rfind("chromix-sim: error ", 0) == 0; };
     EXPECT_EQ(std::count_if(sim.lines.begin(), sim.lines.end(), isError), 3);
 }
+
+TEST(SimFaults, PushedFramesCountAsRepliesOfTheirCommand)
+{
+    SimProcess sim;
+    SimClient client;
+    StartWithClient(sim, client, {"--fault-command", "8", "--fault-after", "2", "--bad-data-crc", "1"});
+    SimReply start = Exchange(client, ORDER_AUTO_SEND, 1);
+    ASSERT_TRUE(start.complete);
+    EXPECT_EQ(start.header.command, ORDER_AUTO_SEND);
+    bool expectedGood[] = {true, true, false, false};
+    for (bool good : expectedGood) {
+        SimReply pushed;
+        ASSERT_TRUE(ReadReply(client, pushed));
+        EXPECT_EQ(pushed.header.command, ORDER_READ_DATA_FRAME);
+        EXPECT_EQ(pushed.dataCrcOk, good);
+    }
+
+    ASSERT_TRUE(SendSimControl(sim, "fault-command 110"));
+    Exchange(client, ORDER_AUTO_SEND, 0);
+    DrainInput(client, 0.2);
+    SimReply ack = Exchange(client, ORDER_SCOPE_SCAN, 1, Words({0, 0, 0, 1}));
+    EXPECT_TRUE(ack.complete && ack.header.command == ORDER_SCOPE_SCAN);
+    for (int channel = 0; channel < 3; ++channel) {
+        SimReply frame;
+        ASSERT_TRUE(ReadReply(client, frame));
+        EXPECT_EQ(frame.header.length, 256);
+        EXPECT_EQ(frame.dataCrcOk, channel == 0) << "fault-after 2 counts the ack and the first frame";
+    }
+}
