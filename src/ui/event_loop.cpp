@@ -53,7 +53,13 @@ int QuitUserInterface(int code)
     state.quitCode = code;
     if (!state.running.empty())
         state.running.back()->exit(code);
+    CloseRunningPopups();
     return UIE_OK;
+}
+
+bool QuitRequested()
+{
+    return State().quitPending;
 }
 
 int ProcessSystemEvents(void)

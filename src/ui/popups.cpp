@@ -29,6 +29,21 @@ bool AskResponder(const PopupRequest &request, PopupAnswer *answer)
     return true;
 }
 
+std::vector<QPointer<QDialog>> &RunningDialogs()
+{
+    static std::vector<QPointer<QDialog>> dialogs;
+    return dialogs;
+}
+
+// Runs a dialog modally, known to CloseRunningPopups while it runs.
+int ExecDialog(QDialog &dialog)
+{
+    RunningDialogs().push_back(&dialog);
+    int result = dialog.exec();
+    RunningDialogs().pop_back();
+    return result;
+}
+
 QString Text(const char *text)
 {
     return QString::fromUtf8(text ? text : "");
@@ -57,7 +72,8 @@ int ShowMessageBox(const PopupRequest &request, QMessageBox::StandardButtons but
     box.setText(QString::fromStdString(request.message));
     box.setStandardButtons(buttons);
     box.setDefaultButton(defaultButton);
-    return box.exec();
+    box.setEscapeButton(buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok);
+    return ExecDialog(box);
 }
 
 QStringList NameFilters(const std::string &fileTypeList, bool restrictExtension)
@@ -101,13 +117,14 @@ PopupAnswer ShowFileDialog(const PopupRequest &request, bool restrictDirectory, 
                          });
     PopupAnswer answer;
     for (;;) {
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        if (ExecDialog(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
             answer.result = VAL_EXISTING_FILE_SELECTED;
             answer.path = dialog.selectedFiles().first().toStdString();
             return answer;
         }
-        // Without a cancel choice the operator must pick a file.
-        if (request.allowCancel) {
+        // Without a cancel choice the operator must pick a file, unless the program
+        // is being closed.
+        if (request.allowCancel || QuitRequested()) {
             answer.result = VAL_NO_FILE_SELECTED;
             return answer;
         }
@@ -115,6 +132,14 @@ PopupAnswer ShowFileDialog(const PopupRequest &request, bool restrictDirectory, 
 }
 
 } // namespace
+
+void CloseRunningPopups()
+{
+    std::vector<QPointer<QDialog>> dialogs = RunningDialogs();
+    for (auto it = dialogs.rbegin(); it != dialogs.rend(); ++it)
+        if (*it)
+            (*it)->close();
+}
 
 void SetPopupResponder(PopupResponder responder)
 {
@@ -163,7 +188,7 @@ int GenericMessagePopup(const char *title, const char *message, const char *butt
         return answer.result;
     MessageDialog dialog(Text(title), Text(message), request.buttons, defaultButton, enterButton,
                          escapeButton);
-    return dialog.exec();
+    return ExecDialog(dialog);
 }
 
 int FileSelectPopup(const char *defaultDirectory, const char *defaultFileName, const char *fileTypeList,

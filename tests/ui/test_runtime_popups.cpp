@@ -198,3 +198,25 @@ TEST(RuntimePopups, RealFileDialogStartsWhereAskedAndReportsTheChoice)
 }
 
 } // namespace
+
+namespace
+{
+
+TEST(RuntimePopups, QuittingAnswersOpenDialogsLikeEscape)
+{
+    RealDialogs real;
+    real.WhenShown([](QWidget *) { QuitUserInterface(5); });
+    EXPECT_EQ(GenericMessagePopup("Message!", "Could not establish connection!", "Close", "Offline", nullptr,
+                                  1, 1, 2),
+              2);
+    real.WhenShown([](QWidget *) { QuitUserInterface(5); });
+    EXPECT_EQ(ConfirmPopup("Info!", "Sure?"), 0);
+    // Even a file dialog that offers no cancel gives way.
+    char path[MAX_PATHNAME_LEN] = "";
+    real.WhenShown([](QWidget *) { QuitUserInterface(5); });
+    EXPECT_EQ(FileSelectPopup("", "", "*.ini", "Load", VAL_LOAD_BUTTON, 0, 0, 0, 0, path),
+              VAL_NO_FILE_SELECTED);
+    EXPECT_EQ(RunUserInterface(), 5);
+}
+
+} // namespace
