@@ -13,6 +13,9 @@ void SetButtonsDimmed(int scope, int dim);
 // which only a successful connection check brings back.
 void SetConnectionButtonsDimmed(int dim);
 void TryToConnect(void);
+// Takes protocol, COM port, baud-rate index, host and port-number text from the
+// connection page into the link state.
+void ReadConnectionPageIntoLink(void);
 // Appends a text to the connection page's status box.
 void AppendStatusText(const char *text);
 // The port number of a port-number text: its leading decimal digits, 0 when there

@@ -136,6 +136,20 @@ void SetConnectionButtonsDimmed(int dim)
         Dim(connection, control, dim);
 }
 
+void ReadConnectionPageIntoLink(void)
+{
+    int page = Page(PAGE_CONNECTION);
+    int value = 0;
+    GetCtrlVal(page, TABCONN_PROTOCOL, &value);
+    g_link.protocol = (short)value;
+    GetCtrlVal(page, TABCONN_COMPORT, &value);
+    g_link.comPort = (short)value;
+    GetCtrlVal(page, TABCONN_BAUDRATE, &value);
+    g_link.baudIndex = (short)value;
+    GetCtrlVal(page, TABCONN_IPADDRESS, g_link.host, kHostLength);
+    GetCtrlVal(page, TABCONN_PORTNUMBER, g_link.portText, kPortTextLength);
+}
+
 void AppendStatusText(const char *text)
 {
     SetCtrlVal(Page(PAGE_CONNECTION), TABCONN_STATUS, text);

@@ -15,20 +15,6 @@
 namespace
 {
 
-void ReadConnectionPage()
-{
-    int page = g_app.mainPages[PAGE_CONNECTION];
-    int value = 0;
-    GetCtrlVal(page, TABCONN_PROTOCOL, &value);
-    g_link.protocol = (short)value;
-    GetCtrlVal(page, TABCONN_COMPORT, &value);
-    g_link.comPort = (short)value;
-    GetCtrlVal(page, TABCONN_BAUDRATE, &value);
-    g_link.baudIndex = (short)value;
-    GetCtrlVal(page, TABCONN_IPADDRESS, g_link.host, kHostLength);
-    GetCtrlVal(page, TABCONN_PORTNUMBER, g_link.portText, kPortTextLength);
-}
-
 void ShowTransportDisplays(bool serial)
 {
     SetCtrlAttribute(g_app.dataPanel, DATAP_COMPORT, ATTR_VISIBLE, serial ? 1 : 0);
@@ -55,7 +41,7 @@ void TryToConnect(void)
     CloseCom(g_link.comPort);
     SetCtrlVal(g_app.dataPanel, DATAP_SENSOR, Tr(kTxtTryToConnect));
     AppendStatusText(Tr(kTxtTryToConnect));
-    ReadConnectionPage();
+    ReadConnectionPageIntoLink();
     ProcessSystemEvents();
 
     SetCtrlVal(g_app.dataPanel, DATAP_COMPORT, (int)g_link.comPort);

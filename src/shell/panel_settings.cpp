@@ -1,6 +1,7 @@
 #include "shell/panel_settings.h"
 
 #include "inistore/inifile.h"
+#include "link/connection.h"
 #include "link/link_state.h"
 #include "platform/paths.h"
 #include "shell/app_state.h"
@@ -165,17 +166,7 @@ void PutDirectoriesAndAddresses(IniText store)
 // From now on the link keeps the connection settings that were stored.
 void TakeAndPutCommunication(IniText store)
 {
-    int page = ConnectionPage();
-    int value = 0;
-    GetCtrlVal(page, TABCONN_PROTOCOL, &value);
-    g_link.protocol = (short)value;
-    GetCtrlVal(page, TABCONN_COMPORT, &value);
-    g_link.comPort = (short)value;
-    GetCtrlVal(page, TABCONN_BAUDRATE, &value);
-    g_link.baudIndex = (short)value;
-    GetCtrlVal(page, TABCONN_IPADDRESS, g_link.host, sizeof g_link.host);
-    GetCtrlVal(page, TABCONN_PORTNUMBER, g_link.portText, sizeof g_link.portText);
-
+    ReadConnectionPageIntoLink();
     Ini_PutInt(store, kSecCommunication, kKeyProtocol, (unsigned short)g_link.protocol);
     Ini_PutInt(store, kSecCommunication, kKeyComPort, (unsigned short)g_link.comPort);
     Ini_PutInt(store, kSecCommunication, kKeyBaudrate, (unsigned short)g_link.baudIndex);
