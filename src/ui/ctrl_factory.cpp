@@ -1,6 +1,7 @@
 // Creating the widget of each control kind from its description.
 #include "ui/ctrl_factory.h"
 #include "ui/chart_ops.h"
+#include "ui/slide_widget.h"
 #include "ui/table_widget.h"
 #include "ui/ui_qt.h"
 
@@ -12,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSlider>
 #include <QSpinBox>
 
 #include <algorithm>
@@ -105,7 +105,7 @@ QWidget *CreateNumeric(int panel, const CtrlDef &def, QWidget *parent)
 
 QWidget *CreateSlide(int panel, const CtrlDef &def, QWidget *parent)
 {
-    auto *slider = new QSlider(Qt::Horizontal, parent);
+    auto *slider = new SlideWidget(parent);
     slider->setRange(ClampToInt(def.minValue), ClampToInt(def.maxValue));
     slider->setSingleStep(std::max(1, ClampToInt(def.increment)));
     slider->setValue(ClampToInt(def.initialValue));

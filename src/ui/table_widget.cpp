@@ -184,5 +184,7 @@ QWidget *CreateTableWidget(int panel, const CtrlDef &def, QWidget *parent)
     if (!labels.isEmpty())
         table->setHorizontalHeaderLabels(labels);
     table->horizontalHeader()->setStretchLastSection(true);
+    // Compact rows, as on an instrument panel: more of a long table in view.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     return table;
 }
