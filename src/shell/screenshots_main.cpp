@@ -1,9 +1,12 @@
 // chromix-screenshots OUTDIR: renders the main panel with each of its seven pages and
 // every child panel into PNG files, without a display, so that the layout can be
 // reviewed. The program runs offline in a scratch directory of its own.
+// chromix-screenshots --grab-display FILE: saves what the display shows (the demo
+// uses it to capture the running program on a virtual display).
 #include "shell/app_state.h"
 #include "shell/startup.h"
 #include "toolbox/panel_image.h"
+#include "toolbox/screen_image.h"
 #include "ui/panel_ids.h"
 #include "ui/popup_responder.h"
 #include "ui/ui_init.h"
@@ -16,10 +19,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
-const char *const kPageNames[MAIN_TAB_PAGE_COUNT] = {"connection", "parameters1", "parameters2",
-                                                     "conversion_table", "recorder", "scope", "offset"};
+const char *const kPageNames[MAIN_TAB_PAGE_COUNT] = {
+    "connection", "parameters1", "parameters2", "conversion_table", "recorder", "scope", "offset"};
 
 // Nobody listens on port 1: the start-up connection fails at once and the answer
 // "Offline" leaves the program running without a sensor.
@@ -77,7 +81,8 @@ int SaveMainPages(const std::string &outDir)
                     : page == PAGE_CONVERSION_TABLE ? g_app.convPanel
                                                     : g_app.dataPanel;
         ShowChildPanelDisp(child);
-        failures += Save(g_app.mainPanel, outDir, "main_page" + std::to_string(page) + "_" + kPageNames[page]);
+        failures +=
+            Save(g_app.mainPanel, outDir, "main_page" + std::to_string(page) + "_" + kPageNames[page]);
     }
     return failures;
 }
@@ -101,12 +106,24 @@ int SaveChildPanels(const std::string &outDir)
     return failures;
 }
 
-}  // namespace
+} // namespace
+
+int GrabDisplay(int argc, char **argv)
+{
+    if (InitUserInterface(&argc, argv) < 0)
+        return 1;
+    int result = SaveScreenToFile(argv[2]);
+    std::printf("%s %s\n", result < 0 ? "failed:" : "wrote", argv[2]);
+    return result < 0 ? 1 : 0;
+}
 
 int main(int argc, char **argv)
 {
+    if (argc == 3 && std::string(argv[1]) == "--grab-display")
+        return GrabDisplay(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: chromix-screenshots OUTDIR\n");
+        std::fprintf(stderr,
+                     "usage: chromix-screenshots OUTDIR\n       chromix-screenshots --grab-display FILE\n");
         return 2;
     }
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
