@@ -95,7 +95,11 @@ bool HandleMouse(QObject *watched, QMouseEvent *event, int panel, int control)
         return true;
     bool rightButton = event->button() == Qt::RightButton;
     bool blocked = ctrl->indicator && BlocksInputAsIndicator(ctrl->kind);
-    if (event->type() != QEvent::MouseButtonRelease && !IsRepeat(event, panel, control)) {
+    // Every press ends with a release before the next one, so a press after a release
+    // is a new one even if its time stamp says otherwise.
+    if (event->type() == QEvent::MouseButtonRelease)
+        g_lastMouse = DeliveredMouse();
+    else if (!IsRepeat(event, panel, control)) {
         int uiEvent = MouseEventOf(event);
         QPointer<QObject> alive(watched);
         if (uiEvent != EVENT_NONE)

@@ -6,6 +6,7 @@
 #include "ui/userint.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -83,6 +84,21 @@ TEST_F(RuntimeEvents, ClicksOnEveryKindReachTheCallback)
     }
     for (const RecordedEvent &event : RecordedEvents())
         EXPECT_EQ(event.panel, panel);
+}
+
+TEST_F(RuntimeEvents, EveryPressCountsEvenWithoutTimeStamps)
+{
+    QWidget *widget = CtrlWidget(panel, DECO);
+    QPointF centre = QRectF(widget->rect()).center();
+    for (int i = 0; i < 2; ++i) {
+        QMouseEvent press(QEvent::MouseButtonPress, centre, widget->mapToGlobal(centre), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, widget->mapToGlobal(centre), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+    EXPECT_EQ(CountEvents(DECO, EVENT_LEFT_CLICK), 2);
 }
 
 TEST_F(RuntimeEvents, RightClickOpensNoContextMenu)
