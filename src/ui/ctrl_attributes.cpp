@@ -1,5 +1,6 @@
 // Attributes of controls.
 #include "ui/chart_ops.h"
+#include "ui/double_numeric.h"
 #include "ui/ui_qt.h"
 
 #include <QAbstractButton>
@@ -144,9 +145,8 @@ int SetPrecision(CtrlRecord &ctrl, int digits)
 {
     if (digits < 0 || digits > 15)
         return UIE_INVALID_VALUE;
-    if (auto *spin = qobject_cast<QDoubleSpinBox *>(ctrl.widget.data())) {
-        QSignalBlocker blocker(spin);
-        spin->setDecimals(digits);
+    if (auto *spin = qobject_cast<DoubleNumeric *>(ctrl.widget.data())) {
+        spin->setPrecision(digits);
         return UIE_OK;
     }
     return qobject_cast<QSpinBox *>(ctrl.widget.data()) ? UIE_OK : UIE_INVALID_ATTRIBUTE;
@@ -274,8 +274,8 @@ int GetIntAttribute(const CtrlRecord &ctrl, int attribute, int *value)
         *value = ctrl.widget->font().pointSize();
         return UIE_OK;
     case ATTR_PRECISION:
-        if (auto *spin = qobject_cast<QDoubleSpinBox *>(ctrl.widget.data()))
-            *value = spin->decimals();
+        if (auto *spin = qobject_cast<DoubleNumeric *>(ctrl.widget.data()))
+            *value = spin->precision();
         else if (qobject_cast<QSpinBox *>(ctrl.widget.data()))
             *value = 0;
         else

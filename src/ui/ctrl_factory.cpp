@@ -1,12 +1,12 @@
 // Creating the widget of each control kind from its description.
 #include "ui/ctrl_factory.h"
 #include "ui/chart_ops.h"
+#include "ui/double_numeric.h"
 #include "ui/slide_widget.h"
 #include "ui/table_widget.h"
 #include "ui/ui_qt.h"
 
 #include <QComboBox>
-#include <QDoubleSpinBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -79,8 +79,8 @@ QWidget *CreateNumeric(int panel, const CtrlDef &def, QWidget *parent)
     int control = def.id;
     QAbstractSpinBox *box = nullptr;
     if (def.isDouble) {
-        auto *spin = new QDoubleSpinBox(parent);
-        spin->setDecimals(def.precision);
+        auto *spin = new DoubleNumeric(parent);
+        spin->setPrecision(def.precision);
         spin->setRange(def.minValue, def.maxValue);
         spin->setSingleStep(def.increment);
         spin->setValue(def.initialValue);

@@ -154,6 +154,37 @@ TEST_F(RuntimeAttributes, ModesColoursFontsAndKinds)
     EXPECT_EQ(SetCtrlAttribute(panel, LED, ATTR_PRECISION, 2), UIE_INVALID_ATTRIBUTE);
 }
 
+TEST(RuntimeNumericAttributes, PrecisionAndLimitsOfDoubleNumerics)
+{
+    CtrlDef freq =
+        MakeCtrl(1, CTRL_NUMERIC, "Frequency [Hz]", 40, 10, 120).Double().Range(0, 1e6).Precision(2);
+    int panel = LoadPanelFromDef(0, MakePanelDef("Scope", {freq}));
+    ASSERT_GT(panel, 0);
+    SetCtrlVal(panel, 1, 1234.5678);
+    char text[32] = "";
+    GetCtrlVal(panel, 1, text, sizeof text);
+    EXPECT_STREQ(text, "1234.57");
+    ASSERT_EQ(SetCtrlAttribute(panel, 1, ATTR_PRECISION, 0), 0);
+    int digits = -1;
+    GetCtrlAttribute(panel, 1, ATTR_PRECISION, &digits);
+    EXPECT_EQ(digits, 0);
+    SetCtrlVal(panel, 1, 10000.0);
+    GetCtrlVal(panel, 1, text, sizeof text);
+    EXPECT_STREQ(text, "10000");
+    EXPECT_LT(SetCtrlAttribute(panel, 1, ATTR_PRECISION, -1), 0);
+
+    // Attributes given as doubles are taken as whole numbers where they are integers.
+    EXPECT_EQ(SetCtrlAttribute(panel, 1, ATTR_LEFT, 33.4), 0);
+    double left = 0;
+    GetCtrlAttribute(panel, 1, ATTR_LEFT, &left);
+    EXPECT_DOUBLE_EQ(left, 33.0);
+    EXPECT_EQ(SetCtrlAttribute(panel, 1, ATTR_MIN_VALUE, 0.5), 0);
+    double min = 0;
+    GetCtrlAttribute(panel, 1, ATTR_MIN_VALUE, &min);
+    EXPECT_DOUBLE_EQ(min, 0.5);
+    DiscardPanel(panel);
+}
+
 TEST_F(RuntimeAttributes, NewTextMessagesAtRunTime)
 {
     int id = NewCtrl(panel, CTRL_TEXT_MSG, "", 18, 15);

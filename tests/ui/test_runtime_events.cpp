@@ -145,6 +145,10 @@ TEST_F(RuntimeEvents, OperatorActionsCommit)
     double hold = 0;
     GetCtrlVal(panel, DOUBLE, &hold);
     EXPECT_DOUBLE_EQ(hold, 12.5);
+    // What the operator types is taken as shown, with the control's one digit.
+    CommitNumeric(panel, DOUBLE, "7.26");
+    GetCtrlVal(panel, DOUBLE, &hold);
+    EXPECT_DOUBLE_EQ(hold, 7.3);
 
     CommitString(panel, STRING, "5000");
     EXPECT_EQ(CountEvents(STRING, EVENT_COMMIT), 1);
@@ -246,10 +250,18 @@ TEST_F(RuntimeEvents, ProgrammaticChangesRaiseNoEvent)
     ResetTextBox(panel, TEXTBOX, "");
     QApplication::processEvents();
     EXPECT_TRUE(RecordedEvents().empty());
-    // A set value is not an operator change: leaving the field commits nothing.
+    // A set value is not an operator change: leaving the field commits nothing, also
+    // when the value has more digits than the field shows.
     SetActiveCtrl(panel, STRING);
     MoveFocusAway(panel);
     EXPECT_EQ(CountEvents(STRING, EVENT_COMMIT), 0);
+    SetCtrlVal(panel, DOUBLE, 2.56);
+    SetActiveCtrl(panel, DOUBLE);
+    MoveFocusAway(panel);
+    EXPECT_EQ(CountEvents(DOUBLE, EVENT_COMMIT), 0);
+    double hold = 0;
+    GetCtrlVal(panel, DOUBLE, &hold);
+    EXPECT_DOUBLE_EQ(hold, 2.56);
 }
 
 TEST_F(RuntimeEvents, CloseBoxAsksThePanelCallbackAndKeepsTheWindow)

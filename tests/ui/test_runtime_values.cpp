@@ -93,9 +93,11 @@ TEST_F(RuntimeValues, NumericValuesAreClampedToTheRange)
     SetCtrlVal(panel, DBL, 150.0);
     GetCtrlVal(panel, DBL, &number);
     EXPECT_DOUBLE_EQ(number, 99.9);
+    // The precision is what is shown; the value set keeps its digits.
     SetCtrlVal(panel, DBL, 2.34);
     GetCtrlVal(panel, DBL, &number);
-    EXPECT_DOUBLE_EQ(number, 2.3); // shown with one digit after the point
+    EXPECT_DOUBLE_EQ(number, 2.34);
+    EXPECT_EQ(TextOf(panel, DBL), "2.3");
 
     SetCtrlVal(panel, SLIDE, 5000);
     GetCtrlVal(panel, SLIDE, &value);
