@@ -2,13 +2,12 @@
 // callbacks.
 #include "ui/ui_qt.h"
 
-#include <QAbstractSpinBox>
-#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace
