@@ -44,6 +44,7 @@ struct CtrlDef {
     int onColor = 0xFF8000;       // LEDs
     int offColor = 0x000000;
     bool initiallyVisible = true;
+    bool initiallyDimmed = false;
 
     // Tables
     int rows = 0;
@@ -79,6 +80,7 @@ struct CtrlDef {
     CtrlDef &On(bool on = true) { initiallyOn = on; return *this; }
     CtrlDef &Colors(int on, int off) { onColor = on; offColor = off; return *this; }
     CtrlDef &Hidden() { initiallyVisible = false; return *this; }
+    CtrlDef &Dimmed() { initiallyDimmed = true; return *this; }
 };
 
 struct PageDef {

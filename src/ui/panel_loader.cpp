@@ -160,6 +160,8 @@ int CreateCtrl(int panel, const CtrlDef &def)
     PlaceCtrlLabel(ctrl);
     SyncCtrlLabel(ctrl);
     WatchCtrlWidget(panel, def.id, widget);
+    if (def.initiallyDimmed)
+        SetCtrlAttribute(panel, def.id, ATTR_DIMMED, 1);
     if (def.kind == CTRL_PICTURE && !def.text.empty())
         DisplayImageFile(panel, def.id, def.text.c_str());
     return def.id;

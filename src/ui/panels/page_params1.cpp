@@ -17,6 +17,8 @@ constexpr int kColumnsTop = NextGroupTop(kTransmitterTop, 3);
 constexpr int kLowerTop = NextGroupTop(kColumnsTop, 3);
 constexpr int kDigitalTop = NextGroupTop(kLowerTop, 3);
 
+// Controls that the default parameter set makes meaningless start dimmed, as the
+// dependency rules would leave them.
 void AddTransmitterGroup(std::vector<CtrlDef> &c)
 {
     const int t = kTransmitterTop;
@@ -35,11 +37,13 @@ void AddTransmitterGroup(std::vector<CtrlDef> &c)
     c.push_back(
         Numeric(TABPARA1_DYNWINLO, "DYNWIN LO", FieldTop(t, 2), kColumn1, kColumnWidth, CBF_EditDynWinLoHi)
             .Range(0, 4095)
-            .Initial(3200));
+            .Initial(3200)
+            .Dimmed());
     c.push_back(
         Numeric(TABPARA1_DYNWINHI, "DYNWIN HI", FieldTop(t, 2), kColumn2, kColumnWidth, CBF_EditDynWinLoHi)
             .Range(0, 4095)
-            .Initial(3300));
+            .Initial(3300)
+            .Dimmed());
 }
 
 void AddReceiverGroup(std::vector<CtrlDef> &c)
@@ -68,11 +72,13 @@ void AddProcessingGroup(std::vector<CtrlDef> &c)
     c.push_back(Numeric(TABPARA1_SENSITIVITY, "SENSITIVITY", FieldTop(t, 1), kColumn2, kColumnWidth,
                         CBF_EditSensitivity)
                     .Range(0, 65535)
-                    .Initial(0));
+                    .Initial(0)
+                    .Dimmed());
     c.push_back(Numeric(TABPARA1_REFVALCH0, "REF VALUE CH0", FieldTop(t, 2), kColumn2, kColumnWidth,
                         CBF_EditRefValCh0)
                     .Range(0, 4095)
-                    .Initial(2000));
+                    .Initial(2000)
+                    .Dimmed());
 }
 
 void AddAnalogGroup(std::vector<CtrlDef> &c)
@@ -103,9 +109,11 @@ void AddOffsetGroup(std::vector<CtrlDef> &c)
     c.push_back(Numeric(TABPARA1_CH0OFFSET, "CH0 OFFSET", FieldTop(t, 1), kColumn2, kColumnWidth,
                         CBF_EditChannelOffset)
                     .Range(0, 4095)
-                    .Initial(0));
+                    .Initial(0)
+                    .Dimmed());
     c.push_back(CommandButton(TABPARA1_ASSIGNOFFSET, "ASSIGN OFFSET", ButtonTop(t, 2), kColumn2, kColumnWidth,
-                              kButtonHeight, CBF_ButtonAssignAdjOffset));
+                              kButtonHeight, CBF_ButtonAssignAdjOffset)
+                    .Dimmed());
 }
 
 void AddDigitalGroup(std::vector<CtrlDef> &c)

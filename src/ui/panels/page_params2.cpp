@@ -89,11 +89,13 @@ void AddTracingGroup(std::vector<CtrlDef> &c)
     c.push_back(
         Numeric(TABPARA2_TTUP, "TT UP", FieldTop(t, 1), kColumn1, kColumnWidth, CBF_EditThresholdTracingUP)
             .Range(0, 60000)
-            .Initial(100));
+            .Initial(100)
+            .Dimmed());
     c.push_back(Numeric(TABPARA2_TTDOWN, "TT DOWN", FieldTop(t, 1), kColumn2, kColumnWidth,
                         CBF_EditThresholdTracingDown)
                     .Range(0, 60000)
-                    .Initial(100));
+                    .Initial(100)
+                    .Dimmed());
 }
 
 void AddThresholdGroups(std::vector<CtrlDef> &c)
