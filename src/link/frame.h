@@ -9,7 +9,7 @@ constexpr int kFrameHeaderSize = 8;
 constexpr unsigned char kFrameSync = 0x55;
 constexpr unsigned char kCrcStart = 0xAA;
 constexpr int kLinkBufferSize = 2048;
-constexpr int kMaxReplyData = kLinkBufferSize - kFrameHeaderSize;  // 2040
+constexpr int kMaxReplyData = kLinkBufferSize - kFrameHeaderSize; // 2040
 
 // Command codes: the complete set the program sends.
 constexpr int ORDER_WRITE_PARAMETERS = 1;

@@ -14,9 +14,9 @@ struct PageDef;
 
 struct CtrlDef {
     int id = 0;
-    int kind = 0;                 // UiCtrlKind
-    std::string label;            // visible label; also the accessible name unless one is given
-    std::string accessibleName;   // for controls without a label ("status", "POWER")
+    int kind = 0;               // UiCtrlKind
+    std::string label;          // visible label; also the accessible name unless one is given
+    std::string accessibleName; // for controls without a label ("status", "POWER")
     int top = 0;
     int left = 0;
     int width = 0;
@@ -30,18 +30,18 @@ struct CtrlDef {
     double initialValue = 0.0;
     double increment = 1.0;
     int precision = 0;
-    bool indicator = false;       // indicator mode: shows a value, cannot be edited
+    bool indicator = false; // indicator mode: shows a value, cannot be edited
 
     // Rings: (label, value) items
     std::vector<std::pair<std::string, int>> items;
 
     // Text of strings, text boxes and text messages; image file of pictures
     std::string text;
-    int maxLength = -1;           // strings: -1 unlimited
+    int maxLength = -1; // strings: -1 unlimited
 
-    std::string shortcut;         // command buttons: key that commits, e.g. "F9"
-    bool initiallyOn = false;     // toggle buttons and LEDs
-    int onColor = 0xFF8000;       // LEDs
+    std::string shortcut;     // command buttons: key that commits, e.g. "F9"
+    bool initiallyOn = false; // toggle buttons and LEDs
+    int onColor = 0xFF8000;   // LEDs
     int offColor = 0x000000;
     bool initiallyVisible = true;
     bool initiallyDimmed = false;
@@ -57,7 +57,7 @@ struct CtrlDef {
     std::vector<int> traceColors;
 
     // Graphs
-    int cursors = 0;              // 0, 1 or 2
+    int cursors = 0; // 0, 1 or 2
     double xMin = 0.0, xMax = 100.0, yMin = 0.0, yMax = 4096.0;
     std::string xLabel, yLabel;
 
@@ -65,22 +65,88 @@ struct CtrlDef {
     std::vector<PageDef> pages;
 
     // Chained setters for the panel descriptions
-    CtrlDef &Callback(CtrlCallbackPtr cb) { callback = cb; return *this; }
-    CtrlDef &Name(const std::string &name) { accessibleName = name; return *this; }
-    CtrlDef &Range(double lo, double hi) { minValue = lo; maxValue = hi; return *this; }
-    CtrlDef &Initial(double value) { initialValue = value; return *this; }
-    CtrlDef &Precision(int digits) { precision = digits; return *this; }
-    CtrlDef &Increment(double step) { increment = step; return *this; }
-    CtrlDef &Double() { isDouble = true; return *this; }
-    CtrlDef &Indicator() { indicator = true; return *this; }
-    CtrlDef &Items(const std::vector<std::pair<std::string, int>> &list) { items = list; return *this; }
-    CtrlDef &Text(const std::string &value) { text = value; return *this; }
-    CtrlDef &MaxLength(int length) { maxLength = length; return *this; }
-    CtrlDef &Shortcut(const std::string &key) { shortcut = key; return *this; }
-    CtrlDef &On(bool on = true) { initiallyOn = on; return *this; }
-    CtrlDef &Colors(int on, int off) { onColor = on; offColor = off; return *this; }
-    CtrlDef &Hidden() { initiallyVisible = false; return *this; }
-    CtrlDef &Dimmed() { initiallyDimmed = true; return *this; }
+    CtrlDef &Callback(CtrlCallbackPtr cb)
+    {
+        callback = cb;
+        return *this;
+    }
+    CtrlDef &Name(const std::string &name)
+    {
+        accessibleName = name;
+        return *this;
+    }
+    CtrlDef &Range(double lo, double hi)
+    {
+        minValue = lo;
+        maxValue = hi;
+        return *this;
+    }
+    CtrlDef &Initial(double value)
+    {
+        initialValue = value;
+        return *this;
+    }
+    CtrlDef &Precision(int digits)
+    {
+        precision = digits;
+        return *this;
+    }
+    CtrlDef &Increment(double step)
+    {
+        increment = step;
+        return *this;
+    }
+    CtrlDef &Double()
+    {
+        isDouble = true;
+        return *this;
+    }
+    CtrlDef &Indicator()
+    {
+        indicator = true;
+        return *this;
+    }
+    CtrlDef &Items(const std::vector<std::pair<std::string, int>> &list)
+    {
+        items = list;
+        return *this;
+    }
+    CtrlDef &Text(const std::string &value)
+    {
+        text = value;
+        return *this;
+    }
+    CtrlDef &MaxLength(int length)
+    {
+        maxLength = length;
+        return *this;
+    }
+    CtrlDef &Shortcut(const std::string &key)
+    {
+        shortcut = key;
+        return *this;
+    }
+    CtrlDef &On(bool on = true)
+    {
+        initiallyOn = on;
+        return *this;
+    }
+    CtrlDef &Colors(int on, int off)
+    {
+        onColor = on;
+        offColor = off;
+        return *this;
+    }
+    CtrlDef &Hidden()
+    {
+        initiallyVisible = false;
+        return *this;
+    }
+    CtrlDef &Dimmed()
+    {
+        initiallyDimmed = true;
+        return *this;
+    }
 };
 
 struct PageDef {
@@ -90,7 +156,7 @@ struct PageDef {
 
 struct PanelDef {
     int index = 0;
-    std::string name;             // "MAINP", "DATAP", ...
+    std::string name; // "MAINP", "DATAP", ...
     std::string title;
     int width = 0;
     int height = 0;
@@ -116,8 +182,7 @@ CtrlDef Tab(int id, int top, int left, int width, int height, CtrlCallbackPtr cb
             const std::vector<PageDef> &pages);
 CtrlDef Picture(int id, int top, int left, int width, int height);
 CtrlDef Decoration(int id, int top, int left, int width, int height, CtrlCallbackPtr cb);
-CtrlDef Graph(int id, const std::string &label, int top, int left, int width, int height,
-              CtrlCallbackPtr cb);
+CtrlDef Graph(int id, const std::string &label, int top, int left, int width, int height, CtrlCallbackPtr cb);
 CtrlDef StripChart(int id, const std::string &label, int top, int left, int width, int height,
                    CtrlCallbackPtr cb, int traces);
 CtrlDef Table(int id, const std::string &label, int top, int left, int width, int height, CtrlCallbackPtr cb,

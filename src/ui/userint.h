@@ -35,8 +35,8 @@ enum UiEvent {
     EVENT_GOT_FOCUS = 8,
     EVENT_LOST_FOCUS = 9,
     EVENT_CLOSE = 10,
-    EVENT_ACTIVE_TAB_CHANGE = 11,  // eventData1 old page index, eventData2 new page index
-    EVENT_ZOOM = 12,               // graph zoomed (Ctrl + drag) or zoom undone
+    EVENT_ACTIVE_TAB_CHANGE = 11, // eventData1 old page index, eventData2 new page index
+    EVENT_ZOOM = 12,              // graph zoomed (Ctrl + drag) or zoom undone
     EVENT_PANEL_SIZE = 13,
     EVENT_PANEL_MOVE = 14,
 };
@@ -50,33 +50,33 @@ typedef int (*PanelCallbackPtr)(int panel, int event, void *callbackData, int ev
 // ---------------------------------------------------------------------------
 // Attributes (panels and controls)
 enum UiAttribute {
-    ATTR_TITLE = 1,        // panel: text
-    ATTR_LEFT,             // int
-    ATTR_TOP,              // int
-    ATTR_WIDTH,            // int
-    ATTR_HEIGHT,           // int
-    ATTR_VISIBLE,          // int 0/1
-    ATTR_WINDOW_ZOOM,      // panel: VAL_NO_ZOOM, VAL_MINIMIZE, VAL_MAXIMIZE
-    ATTR_DIMMED,           // control: int 0/1
-    ATTR_CTRL_MODE,        // control: VAL_HOT, VAL_INDICATOR
-    ATTR_TEXT_COLOR,       // int 0xRRGGBB
-    ATTR_TEXT_BGCOLOR,     // int 0xRRGGBB or VAL_TRANSPARENT
-    ATTR_FRAME_COLOR,      // int 0xRRGGBB
-    ATTR_CMD_BUTTON_COLOR, // command button face colour, int 0xRRGGBB
-    ATTR_TEXT_FONT,        // text
-    ATTR_TEXT_POINT_SIZE,  // int
-    ATTR_LABEL_TEXT,       // text
-    ATTR_TOOLTIP_TEXT,     // text
-    ATTR_PRECISION,        // numeric: int digits after the decimal point
-    ATTR_MIN_VALUE,        // numeric: double
-    ATTR_MAX_VALUE,        // numeric: double
-    ATTR_ON_COLOR,         // LED: int 0xRRGGBB
-    ATTR_OFF_COLOR,        // LED: int 0xRRGGBB
-    ATTR_ACCESSIBLE_NAME,  // text (read only)
-    ATTR_MAX_ENTRY_LENGTH, // string field: int, -1 unlimited
-    ATTR_NUM_TRACES,       // strip chart: int
-    ATTR_POINTS_PER_SCREEN,// strip chart: int
-    ATTR_CTRL_KIND,        // int, a UiCtrlKind (read only)
+    ATTR_TITLE = 1,         // panel: text
+    ATTR_LEFT,              // int
+    ATTR_TOP,               // int
+    ATTR_WIDTH,             // int
+    ATTR_HEIGHT,            // int
+    ATTR_VISIBLE,           // int 0/1
+    ATTR_WINDOW_ZOOM,       // panel: VAL_NO_ZOOM, VAL_MINIMIZE, VAL_MAXIMIZE
+    ATTR_DIMMED,            // control: int 0/1
+    ATTR_CTRL_MODE,         // control: VAL_HOT, VAL_INDICATOR
+    ATTR_TEXT_COLOR,        // int 0xRRGGBB
+    ATTR_TEXT_BGCOLOR,      // int 0xRRGGBB or VAL_TRANSPARENT
+    ATTR_FRAME_COLOR,       // int 0xRRGGBB
+    ATTR_CMD_BUTTON_COLOR,  // command button face colour, int 0xRRGGBB
+    ATTR_TEXT_FONT,         // text
+    ATTR_TEXT_POINT_SIZE,   // int
+    ATTR_LABEL_TEXT,        // text
+    ATTR_TOOLTIP_TEXT,      // text
+    ATTR_PRECISION,         // numeric: int digits after the decimal point
+    ATTR_MIN_VALUE,         // numeric: double
+    ATTR_MAX_VALUE,         // numeric: double
+    ATTR_ON_COLOR,          // LED: int 0xRRGGBB
+    ATTR_OFF_COLOR,         // LED: int 0xRRGGBB
+    ATTR_ACCESSIBLE_NAME,   // text (read only)
+    ATTR_MAX_ENTRY_LENGTH,  // string field: int, -1 unlimited
+    ATTR_NUM_TRACES,        // strip chart: int
+    ATTR_POINTS_PER_SCREEN, // strip chart: int
+    ATTR_CTRL_KIND,         // int, a UiCtrlKind (read only)
 };
 
 constexpr int VAL_NO_ZOOM = 0;
@@ -86,7 +86,7 @@ constexpr int VAL_HOT = 1;
 constexpr int VAL_NORMAL = 1;
 constexpr int VAL_INDICATOR = 2;
 constexpr int VAL_TRANSPARENT = 0x1000000;
-constexpr int VAL_AUTO_CENTER = -2147483647;  // SetPanelPos: centre on the screen
+constexpr int VAL_AUTO_CENTER = -2147483647; // SetPanelPos: centre on the screen
 
 // Colours
 constexpr int VAL_BLACK = 0x000000;
@@ -103,19 +103,19 @@ constexpr int VAL_LT_GRAY = 0xE0E0E0;
 enum UiCtrlKind {
     CTRL_COMMAND_BUTTON = 1,
     CTRL_TOGGLE_BUTTON,
-    CTRL_NUMERIC,        // integer or double, operable or indicator
-    CTRL_SLIDE,          // numeric slider (integer)
-    CTRL_RING,           // choice with items (label, integer value)
-    CTRL_STRING,         // one-line text field
-    CTRL_TEXT_BOX,       // multi-line text; SetCtrlVal with text appends
-    CTRL_TEXT_MSG,       // static text
-    CTRL_LED,            // on/off lamp
-    CTRL_TAB,            // tab control; its pages are panels of their own
-    CTRL_PICTURE,        // image
-    CTRL_DECORATION,     // frame or backdrop
-    CTRL_GRAPH,          // x-y graph with plots, cursors and zoom
-    CTRL_STRIP_CHART,    // N traces of the last points
-    CTRL_TABLE,          // rows x columns of signed 16-bit cells
+    CTRL_NUMERIC,     // integer or double, operable or indicator
+    CTRL_SLIDE,       // numeric slider (integer)
+    CTRL_RING,        // choice with items (label, integer value)
+    CTRL_STRING,      // one-line text field
+    CTRL_TEXT_BOX,    // multi-line text; SetCtrlVal with text appends
+    CTRL_TEXT_MSG,    // static text
+    CTRL_LED,         // on/off lamp
+    CTRL_TAB,         // tab control; its pages are panels of their own
+    CTRL_PICTURE,     // image
+    CTRL_DECORATION,  // frame or backdrop
+    CTRL_GRAPH,       // x-y graph with plots, cursors and zoom
+    CTRL_STRIP_CHART, // N traces of the last points
+    CTRL_TABLE,       // rows x columns of signed 16-bit cells
 };
 
 // ---------------------------------------------------------------------------
@@ -126,10 +126,10 @@ enum UiCtrlKind {
 int LoadPanel(int parentPanel, const char *file, int index);
 int DisplayPanel(int panel);
 int HidePanel(int panel);
-int DiscardPanel(int panel);  // child panels and tab pages go with their parent
-int InstallPopup(int panel);  // shows the panel application-modal; returns at once
-int RemovePopup(int panel);   // hides a panel installed as pop-up
-int SetPanelPos(int panel, int top, int left);  // VAL_AUTO_CENTER for both centres it
+int DiscardPanel(int panel);                   // child panels and tab pages go with their parent
+int InstallPopup(int panel);                   // shows the panel application-modal; returns at once
+int RemovePopup(int panel);                    // hides a panel installed as pop-up
+int SetPanelPos(int panel, int top, int left); // VAL_AUTO_CENTER for both centres it
 int SetPanelSize(int panel, int height, int width);
 int SetPanelAttribute(int panel, int attribute, int value);
 int SetPanelAttribute(int panel, int attribute, const char *value);
@@ -158,7 +158,7 @@ int GetCtrlVal(int panel, int control, short *value);
 int GetCtrlVal(int panel, int control, unsigned short *value);
 int GetCtrlVal(int panel, int control, unsigned char *value);
 int GetCtrlVal(int panel, int control, double *value);
-int GetCtrlVal(int panel, int control, char *value, int size);  // text, cut to size - 1
+int GetCtrlVal(int panel, int control, char *value, int size); // text, cut to size - 1
 
 int SetCtrlAttribute(int panel, int control, int attribute, int value);
 int SetCtrlAttribute(int panel, int control, int attribute, double value);
@@ -175,7 +175,7 @@ int SetActiveCtrl(int panel, int control);
 int GetActiveCtrl(int panel, int *control);
 
 // Ring items
-int InsertListItem(int panel, int control, int index, const char *label, int value);  // -1 appends
+int InsertListItem(int panel, int control, int index, const char *label, int value); // -1 appends
 int ClearListCtrl(int panel, int control);
 int GetNumListItems(int panel, int control, int *count);
 // Replaces the label and value of item `index` (from 0); the chosen item stays chosen.
@@ -209,7 +209,7 @@ int PlotY(int panel, int control, const void *y, int count, int yType, int plotS
           int lineStyle, int pointFrequency, int color);
 int PlotXY(int panel, int control, const void *x, const void *y, int count, int xType, int yType,
            int plotStyle, int pointStyle, int lineStyle, int pointFrequency, int color);
-int DeleteGraphPlot(int panel, int control, int plotHandle, int refresh);  // VAL_ALL_PLOTS
+int DeleteGraphPlot(int panel, int control, int plotHandle, int refresh); // VAL_ALL_PLOTS
 int GetNumGraphPlots(int panel, int control, int *count);
 int SetAxisScalingMode(int panel, int control, int axis, int mode, double min, double max);
 int GetAxisScalingMode(int panel, int control, int axis, int *mode, double *min, double *max);
@@ -220,27 +220,32 @@ int GetGraphCursor(int panel, int control, int cursor, double *x, double *y);
 
 // Strip charts hold the last ATTR_POINTS_PER_SCREEN points of each trace (default
 // 100). `count` values are interleaved by trace (trace j of point k at k*traces + j).
-int PlotStripChart(int panel, int control, const void *values, int count, int start, int skip,
-                   int dataType);
+int PlotStripChart(int panel, int control, const void *values, int count, int start, int skip, int dataType);
 int ClearStripChart(int panel, int control);
-int SetTraceAttribute(int panel, int control, int trace, int color, int lineStyle);  // trace from 1
+int SetTraceAttribute(int panel, int control, int trace, int color, int lineStyle); // trace from 1
 
 // ---------------------------------------------------------------------------
 // Tables: cells are signed 16-bit integers; rows and columns count from 1.
 struct UiPoint {
-    int x;  // column
-    int y;  // row
+    int x; // column
+    int y; // row
 };
 struct UiRect {
-    int top;     // first row
-    int left;    // first column
-    int height;  // rows
-    int width;   // columns
+    int top;    // first row
+    int left;   // first column
+    int height; // rows
+    int width;  // columns
 };
-inline UiPoint MakePoint(int column, int row) { return UiPoint{column, row}; }
-inline UiRect MakeRect(int top, int left, int height, int width) { return UiRect{top, left, height, width}; }
+inline UiPoint MakePoint(int column, int row)
+{
+    return UiPoint{column, row};
+}
+inline UiRect MakeRect(int top, int left, int height, int width)
+{
+    return UiRect{top, left, height, width};
+}
 enum UiCellOrder { VAL_ROW_MAJOR = 0, VAL_COLUMN_MAJOR = 1 };
-constexpr int VAL_TO_EDGE = -1;  // UiRect height/width: up to the last row/column
+constexpr int VAL_TO_EDGE = -1; // UiRect height/width: up to the last row/column
 
 int SetTableCellVal(int panel, int control, UiPoint cell, int value);
 int GetTableCellVal(int panel, int control, UiPoint cell, int *value);
@@ -260,7 +265,7 @@ int HideBuiltInCtrlMenuItem(int panel, int control, int item);
 // Pop-ups (all modal). A test installs a responder (ui/popup_responder.h) that
 // answers them instead of the operator.
 int MessagePopup(const char *title, const char *message);
-int ConfirmPopup(const char *title, const char *message);  // 1 yes, 0 no
+int ConfirmPopup(const char *title, const char *message); // 1 yes, 0 no
 // Up to three buttons (null or empty for none); returns 1, 2 or 3. defaultButton has
 // the focus; enterButton and escapeButton answer Enter and Escape.
 int GenericMessagePopup(const char *title, const char *message, const char *button1, const char *button2,
@@ -278,12 +283,12 @@ int FileSelectPopup(const char *defaultDirectory, const char *defaultFileName, c
 
 // ---------------------------------------------------------------------------
 // Event loop
-int RunUserInterface(void);        // dispatches events until QuitUserInterface; returns its code
+int RunUserInterface(void); // dispatches events until QuitUserInterface; returns its code
 int QuitUserInterface(int code);
-int ProcessSystemEvents(void);     // dispatches pending events, then returns
+int ProcessSystemEvents(void); // dispatches pending events, then returns
 // Dispatches events, sleeping until the next event arrives or maxSeconds pass. Wait
 // loops call it instead of ProcessSystemEvents so that they never spin a core.
 int WaitSystemEvents(double maxSeconds);
 int SetWaitCursor(int on);
-double Timer(void);                // seconds, monotonic, from an arbitrary start
-int GetProjectDir(char *directory);  // directory of the executable, MAX_PATHNAME_LEN bytes
+double Timer(void);                 // seconds, monotonic, from an arbitrary start
+int GetProjectDir(char *directory); // directory of the executable, MAX_PATHNAME_LEN bytes
