@@ -147,8 +147,8 @@ int EvaluationSignal(int ch0)
 
 void SetTaughtReference(int value)
 {
-    g_sensor.ram[PF_TEACH_VALUE_1] = (unsigned short)value;
-    g_sensor.ram[PF_TEACH_VALUE_2] = (unsigned short)value;
+    g_sensor.ram[PF_TEACH_VALUE_1_SIG] = (unsigned short)value;
+    g_sensor.ram[PF_TEACH_VALUE_2_SIG] = (unsigned short)value;
     g_model.ref[0] = g_model.ref[1] = value;
 }
 
@@ -181,7 +181,7 @@ void TraceReference(int index)
     int tracing = Param(PF_THRESHOLD_TRACING);
     int &ref = g_model.ref[index];
     if (tracing == 0) {
-        ref = Param(index == 0 ? PF_TEACH_VALUE_1 : PF_TEACH_VALUE_2);
+        ref = Param(index == 0 ? PF_TEACH_VALUE_1_SIG : PF_TEACH_VALUE_2_SIG);
         return;
     }
     if (tracing == 1 && !g_model.active[index])
@@ -356,8 +356,8 @@ void AdvanceSignalModel(double now)
 
 void RestartSignalReferences()
 {
-    g_model.ref[0] = Param(PF_TEACH_VALUE_1);
-    g_model.ref[1] = Param(PF_TEACH_VALUE_2);
+    g_model.ref[0] = Param(PF_TEACH_VALUE_1_SIG);
+    g_model.ref[1] = Param(PF_TEACH_VALUE_2_SIG);
     g_model.dynamicPower = Param(PF_POWER);
 }
 

@@ -2,11 +2,9 @@
 // The sensor's parameter set: 32 unsigned 16-bit fields, 64 bytes, field n at byte
 // offset 2n, little-endian on the wire.
 
-#include "link/frame.h"
+#include "link/parameter_fields.h"
 
 #include <cstdint>
-
-constexpr int kParameterCount = 32;
 
 struct ParameterFields {
     uint16_t Power;     // 0..1000
