@@ -1,0 +1,16 @@
+#include "shell/process_state.h"
+
+#include "app/app_state.h"
+#include "app/long_operation.h"
+#include "link/link_state.h"
+#include "live/live_state.h"
+#include "params/parameter_set.h"
+
+void ResetProcessState(void)
+{
+    ResetAppState();
+    ResetLoops();
+    ResetLinkState();
+    ResetParameterSet();
+    ResetLiveState();
+}
