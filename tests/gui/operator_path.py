@@ -115,9 +115,11 @@ def run_outside(arguments):
 
 # ---------------------------------------------------------------- inner: sim and program
 
-def start_sim(sim_path, eeprom_file):
-    sim = subprocess.Popen([sim_path, "--tcp", "0", "--sensor-name", SENSOR_NAME, "--eeprom", eeprom_file],
-                           stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, text=True)
+def start_sim(sim_path, eeprom_file, log):
+    """Starts the simulator, which logs every request and reply into the open file log."""
+    sim = subprocess.Popen([sim_path, "--tcp", "0", "--sensor-name", SENSOR_NAME, "--eeprom", eeprom_file,
+                            "--verbose"], stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=log,
+                           text=True)
     port = None
     for line in sim.stdout:
         if line.startswith("chromix-sim: tcp 127.0.0.1 "):
@@ -129,6 +131,18 @@ def start_sim(sim_path, eeprom_file):
         sim.wait()
         raise Failure("chromix-sim did not start")
     return sim, port
+
+
+def logged_frames(log_path, direction, command):
+    """The frames of one command the simulator logged ("rx" received, "tx" sent), as bytes."""
+    prefix = "chromix-sim: %s 55 %02X " % (direction, command)
+    frames = []
+    with open(log_path) as log:
+        for line in log:
+            if line.startswith(prefix):
+                words = line[len("chromix-sim: %s " % direction):].split()
+                frames.append(bytes(int(word, 16) for word in words if len(word) == 2))
+    return frames
 
 
 def tcp_settings_file(port):
@@ -190,14 +204,15 @@ def find_application(pyatspi, name):
     return None
 
 
-def find_all(root, role, name):
-    """Every descendant with that role name and accessible name, in tree order."""
+def find_all(root, role, name=None):
+    """Every descendant with that role name and accessible name (any name for None), in
+    tree order."""
     found = []
     stack = [root]
     while stack:
         node = stack.pop()
         try:
-            if node.getRoleName() == role and node.name == name:
+            if node.getRoleName() == role and name in (None, node.name):
                 found.append(node)
             children = [node.getChildAtIndex(i) for i in range(node.childCount)]
         except Exception:
@@ -254,11 +269,19 @@ def dialogs_open(pyatspi, application):
     for index in range(application.childCount):
         window = application.getChildAtIndex(index)
         if window is not None and window.getRoleName() in ("dialog", "alert"):
-            names.append("%s: %s" % (window.name, " / ".join(n.name for n in find_all(window, "label", ""))))
+            names.append("%s: %s" % (window.name, " / ".join(n.name for n in find_all(window, "label"))))
     return names
 
 
 # ---------------------------------------------------------------- the operator's path
+
+def check_no_link_failure(pyatspi, application, after):
+    """A failed exchange shows "TIMEOUT!" in the sensor field and the status box."""
+    display = text_of(control(pyatspi, application, "text", "sensor display"))
+    if "TIMEOUT!" in display:
+        status = text_of(control(pyatspi, application, "text", "status"))
+        raise Failure("link failure after %s: status box reads %r" % (after, status.strip()))
+
 
 def check_connected(pyatspi, application):
     status = control(pyatspi, application, "text", "status")
@@ -275,27 +298,36 @@ def check_get(pyatspi, application):
     wait_until("POWER to take the typed value", lambda: value_of(power) == UNSENT_POWER, 5)
     press(control(pyatspi, application, "push button", "GET"))
     wait_until("GET to show the sensor's POWER %d" % EEPROM_POWER, lambda: value_of(power) == EEPROM_POWER, 10)
+    check_no_link_failure(pyatspi, application, "GET")
     if value_of(average) != EEPROM_AVERAGE:
         raise Failure("after GET AVERAGE shows %g, the sensor holds %d" % (value_of(average), EEPROM_AVERAGE))
     say("GET: POWER %g, AVERAGE %g from the sensor" % (value_of(power), value_of(average)))
 
 
-def check_send(pyatspi, application):
+def check_send(pyatspi, application, sim_log):
     power = control(pyatspi, application, "slider", "POWER")
+    get = control(pyatspi, application, "push button", "GET")
     set_value(power, SENT_POWER)
     wait_until("POWER to take the new value", lambda: value_of(power) == SENT_POWER, 5)
+    acks_before = len(logged_frames(sim_log, "tx", 1))
     press(control(pyatspi, application, "push button", "SEND"))
-    # SEND dims the transfer buttons while it runs; a GET pressed meanwhile would be lost.
-    get = control(pyatspi, application, "push button", "GET")
-    time.sleep(0.5)
+    wait_until("the simulator to acknowledge a parameter set",
+               lambda: len(logged_frames(sim_log, "tx", 1)) > acks_before, 10)
+    # The set went out with the new POWER in its first field (payload after the 8-byte header).
+    request = logged_frames(sim_log, "rx", 1)[-1]
+    if request[8] | request[9] << 8 != SENT_POWER:
+        raise Failure("SEND sent POWER %d" % (request[8] | request[9] << 8))
+    # The transfer buttons are dimmed while SEND runs; a GET pressed meanwhile would be lost.
     wait_until("SEND to finish", lambda: get.getState().contains(pyatspi.STATE_ENABLED), 10)
+    check_no_link_failure(pyatspi, application, "SEND")
     # Change the window without sending, then read the sensor back: it holds what SEND sent.
     set_value(power, UNSENT_POWER)
     wait_until("POWER to take the unsent value", lambda: value_of(power) == UNSENT_POWER, 5)
     press(get)
     wait_until("the second GET to show the sent POWER %d" % SENT_POWER, lambda: value_of(power) == SENT_POWER,
                10)
-    say("SEND: the sensor holds POWER %d, read back with GET" % SENT_POWER)
+    check_no_link_failure(pyatspi, application, "the second GET")
+    say("SEND: the simulator received POWER %d and gives it back to a second GET" % SENT_POWER)
 
 
 def check_live(pyatspi, application):
@@ -330,14 +362,14 @@ def grab_screenshot(arguments):
     say("screenshot: " + arguments.screenshot)
 
 
-def walk_operator_path(arguments, program):
+def walk_operator_path(arguments, program, sim_log):
     import pyatspi
     application = wait_until("the program on the accessibility bus",
                              lambda: program.poll() is None and find_application(pyatspi, "chromix-scope"), 30)
     try:
         check_connected(pyatspi, application)
         check_get(pyatspi, application)
-        check_send(pyatspi, application)
+        check_send(pyatspi, application, sim_log)
         grab_screenshot(arguments)
         check_live(pyatspi, application)
     except Failure:
@@ -363,14 +395,16 @@ def run_inside(arguments):
     eeprom = os.path.join(work, "eeprom.txt")
     with open(eeprom, "w") as file:
         file.write("parameters " + " ".join(str(value) for value in EEPROM_PARAMETERS) + "\n")
+    sim_log = os.path.join(work, "sim.log")
     sim = program = None
     directory = None
     try:
-        sim, port = start_sim(arguments.sim, eeprom)
+        with open(sim_log, "w") as log:
+            sim, port = start_sim(arguments.sim, eeprom, log)
         directory = make_program_dir(arguments.program, port)
         start_accessibility_bus()
         program = start_program(directory)
-        walk_operator_path(arguments, program)
+        walk_operator_path(arguments, program, sim_log)
         end_program(program)
         say("passed")
         return 0
