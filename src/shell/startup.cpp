@@ -1,5 +1,6 @@
 #include "shell/startup.h"
 
+#include "convtable/conv_table.h"
 #include "link/connection.h"
 #include "link/link_state.h"
 #include "live/live_state.h"
@@ -122,6 +123,7 @@ void InitAll(void)
     LoadPanelSettings();
     CreatePasswordField();
     HideConversionTableMenuItems();
+    ResetConvTable();
     SetActiveTabPage(g_app.mainPanel, MAINP_TAB, PAGE_PARAMETERS_1);
     SetTabPageAttribute(g_app.mainPanel, MAINP_TAB, PAGE_OFFSET, ATTR_VISIBLE, 0);
     ShowChildPanelDisp(g_app.dataPanel);
