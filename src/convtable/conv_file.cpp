@@ -70,7 +70,7 @@ bool AcceptFileInfo(IniText store)
         ConfirmPopup(Tr(kTxtInfoTitle), Tr(kTxtNotAConversionTableFile)) != 1)
         return false;
     if (!InfoMatches(store, kScopeVersionTag, kConvScopeVersion) &&
-        ConfirmPopup(Tr(kTxtInfoTitle), Tr(kTxtScopeVersionMismatch)) != 1)
+        ConfirmPopup(Tr(kTxtInfoTitle), Tr(kTxtConvScopeVersionMismatch)) != 1)
         return false;
     return true;
 }
@@ -139,7 +139,7 @@ void GetConvTableFromFile(void)
 {
     char path[MAX_PATHNAME_LEN];
     if (SelectConvTableFile(VAL_LOAD_BUTTON, kTxtLoadDialogTitle, path) != VAL_EXISTING_FILE_SELECTED) {
-        ShowInfo(Tr(kTxtNoFileSelected));
+        ShowInfo(Tr(kTxtConvNoFileSelected));
         return;
     }
     IniText store = Ini_New(0);
@@ -166,7 +166,7 @@ void SaveConvTableToFile(void)
     char path[MAX_PATHNAME_LEN];
     int chosen = SelectConvTableFile(VAL_SAVE_BUTTON, kTxtSaveDialogTitle, path);
     if (chosen <= 0) {
-        ShowInfo(Tr(kTxtNoFileSelected));
+        ShowInfo(Tr(kTxtConvNoFileSelected));
         return;
     }
     if (chosen == VAL_EXISTING_FILE_SELECTED && ConfirmPopup(Tr(kTxtInfoTitle), Tr(kTxtFileExists)) != 1)

@@ -48,12 +48,12 @@ const TextPair kTxtLoadDialogTitle = {"Umrechungstabelle aus Datei laden.",
                                       "Read conversion table from file"};
 const TextPair kTxtSaveDialogTitle = {"Umrechnungstabelle in Datei speichern",
                                       "Save conversion table to file"};
-const TextPair kTxtNoFileSelected = {"Keine Datei ausgewaehlt! \nAktion wird nicht ausgefuehrt!",
-                                     "No file was selected! \nProcess will not be done!"};
+const TextPair kTxtConvNoFileSelected = {"Keine Datei ausgewaehlt! \nAktion wird nicht ausgefuehrt!",
+                                         "No file was selected! \nProcess will not be done!"};
 const TextPair kTxtNotAConversionTableFile = {
     "Gewaehlte Datei enthaelt keine Umrechungstabelle. \nTrotzdem fortfahren?",
     "Selected file is not a conversion table file! \nDo you want to proceed anyway?"};
-const TextPair kTxtScopeVersionMismatch = {
+const TextPair kTxtConvScopeVersionMismatch = {
     "Gewaehlte Datei und Scope-Version stimmen nicht ueberein! \nTrotzdem fortfahren?",
     "Selected file and scope version do not match! \nDo you want to proceed anyway?"};
 const TextPair kTxtNoValuesRead = {"Keine Werte erkannt!", "No values were read!"};

@@ -28,9 +28,9 @@ extern const TextPair kTxtCalculationSuccessful;
 // Conversion table file
 extern const TextPair kTxtLoadDialogTitle;
 extern const TextPair kTxtSaveDialogTitle;
-extern const TextPair kTxtNoFileSelected;
+extern const TextPair kTxtConvNoFileSelected;
 extern const TextPair kTxtNotAConversionTableFile;
-extern const TextPair kTxtScopeVersionMismatch;
+extern const TextPair kTxtConvScopeVersionMismatch;
 extern const TextPair kTxtNoValuesRead;
 extern const TextPair kTxtDefaultsReport;
 extern const TextPair kTxtFileExists;
