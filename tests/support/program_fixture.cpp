@@ -1,5 +1,6 @@
 #include "support/program_fixture.h"
 
+#include "convtable/conv_table.h"
 #include "link/link_state.h"
 #include "live/live_state.h"
 #include "params/parameter_set.h"
@@ -71,5 +72,6 @@ void StopProgram()
     std::memset(&g_link, 0, sizeof g_link);
     std::memset(&g_live, 0, sizeof g_live);
     std::memset(&ParameterSet, 0, sizeof ParameterSet);
+    std::memset(&g_conv, 0, sizeof g_conv);
     g_scanRunning = 0;
 }
