@@ -9,6 +9,9 @@
 #include "ui/panel_ids.h"
 #include "ui/userint.h"
 
+#include <QTimer>
+
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -103,16 +106,32 @@ TEST_F(ConvEepromTest, IdentityTableGivesConversionDataFourTimesJ)
     ASSERT_EQ(Messages(), std::vector<std::string>{kSavedText});
     ASSERT_NE(SimEeprom("data"), FactoryData());
 
+    // Paced at 115200 baud the download takes about 0.2 s; a timer of the window
+    // sees each block's progress line while it runs.
+    Control("pace");
+    std::vector<std::string> progress;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&progress] {
+        std::string text(64, '\0');
+        GetCtrlVal(g_app.convPanel, CONVP_PROGRESS, text.data(), (int)text.size());
+        text.resize(std::strlen(text.c_str()));
+        if (!text.empty() && (progress.empty() || progress.back() != text))
+            progress.push_back(text);
+    });
+    sampler.start(5);
     SetRow(2, -1, -1);
     ResetPopups();
     Press(g_app.convPanel, CONVP_SAVEDATAEE);
+    sampler.stop();
+    EXPECT_EQ(progress,
+              (std::vector<std::string>{"Block 1 of 4", "Block 2 of 4", "Block 3 of 4", "Block 4 of 4"}));
     EXPECT_EQ(Messages(), std::vector<std::string>{kSavedText});
     for (int k = 0; k < kConvCurvePoints; ++k)
         ASSERT_DOUBLE_EQ(g_conv.curve[k], k);
     EXPECT_EQ(SimEeprom("data"), FactoryData());
-    std::string progress(64, '\0');
-    GetCtrlVal(g_app.convPanel, CONVP_PROGRESS, progress.data(), (int)progress.size());
-    EXPECT_EQ(std::string(progress.c_str()), "");
+    std::string after(64, '\0');
+    GetCtrlVal(g_app.convPanel, CONVP_PROGRESS, after.data(), (int)after.size());
+    EXPECT_EQ(std::string(after.c_str()), "");
     EXPECT_FALSE(Dimmed(g_app.convPanel, CONVP_SAVEDATAEE));
 }
 
