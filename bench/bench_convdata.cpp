@@ -2,12 +2,12 @@
 // SAVE CONVERSION DATA button against chromix-sim pacing every byte at 9600 baud:
 // the time it takes against its wire time, and the longest time the window's event
 // loop went without dispatching a 10 ms timer meanwhile. Prints figures only.
+#include "app/app_state.h"
 #include "convtable/conv_table.h"
 #include "link/link_state.h"
-#include "shell/app_state.h"
+#include "panels/panel_ids.h"
 #include "support/program_fixture.h"
 #include "support/sim_process.h"
-#include "ui/panel_ids.h"
 #include "ui/popup_responder.h"
 #include "ui/ui_init.h"
 #include "ui/ui_qt.h"

@@ -2,10 +2,10 @@
 // by straight segments, drawn with the points on the conversion panel's graph.
 #include "convtable/conv_table.h"
 
+#include "app/app_state.h"
+#include "app/language.h"
 #include "convtable/conv_texts.h"
-#include "shell/app_state.h"
-#include "shell/language.h"
-#include "ui/panel_ids.h"
+#include "panels/panel_ids.h"
 #include "ui/userint.h"
 
 namespace

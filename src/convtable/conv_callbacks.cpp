@@ -1,4 +1,5 @@
 // Callbacks of the conversion table page and the conversion panel.
+#include "app/app_state.h"
 #include "convtable/conv_eeprom.h"
 #include "convtable/conv_file.h"
 #include "convtable/conv_table.h"
@@ -6,10 +7,8 @@
 #include "link/connection.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
-#include "shell/app_state.h"
-#include "shell/startup.h"
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
+#include "panels/callbacks.h"
+#include "panels/panel_ids.h"
 #include "ui/userint.h"
 
 namespace
@@ -39,6 +38,13 @@ void CalculateAndSaveConvData()
     }
     g_link.sensorConnected = 1;
     ShowSavedOrNot(SaveConvDataToEE() == LINK_OK);
+}
+
+// The data panel takes the conversion panel's place in the child panel area.
+void ShowDataPanelInPlace()
+{
+    HidePanel(g_app.convPanel);
+    DisplayPanel(g_app.dataPanel);
 }
 
 } // namespace
@@ -160,7 +166,7 @@ int CBF_ButtonCloseCP(int, int, int event, void *, int, int)
     if (event == EVENT_RIGHT_CLICK)
         ShowHelpPopup(kHelpButtonCloseCP);
     else if (event == EVENT_COMMIT)
-        ShowChildPanelDisp(g_app.dataPanel);
+        ShowDataPanelInPlace();
     return 0;
 }
 

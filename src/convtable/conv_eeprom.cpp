@@ -2,14 +2,14 @@
 // to and from the sensor's EEPROM.
 #include "convtable/conv_eeprom.h"
 
+#include "app/app_state.h"
+#include "app/language.h"
 #include "convtable/conv_table.h"
 #include "convtable/conv_texts.h"
 #include "link/connection.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
-#include "shell/app_state.h"
-#include "shell/language.h"
-#include "ui/panel_ids.h"
+#include "panels/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>

@@ -2,13 +2,13 @@
 // then one section per row with its actual value and set value.
 #include "convtable/conv_file.h"
 
+#include "app/app_state.h"
+#include "app/language.h"
+#include "app/settings_keys.h"
 #include "convtable/conv_table.h"
 #include "convtable/conv_texts.h"
 #include "inistore/inifile.h"
 #include "platform/paths.h"
-#include "shell/app_state.h"
-#include "shell/language.h"
-#include "shell/settings_keys.h"
 #include "ui/userint.h"
 
 #include <cstdio>

@@ -2,11 +2,11 @@
 // cells, checking typed cells, assigning the live signal.
 #include "convtable/conv_table.h"
 
+#include "app/app_state.h"
+#include "app/language.h"
 #include "convtable/conv_texts.h"
 #include "live/live_state.h"
-#include "shell/app_state.h"
-#include "shell/language.h"
-#include "ui/panel_ids.h"
+#include "panels/panel_ids.h"
 #include "ui/userint.h"
 
 ConvTableState g_conv;
@@ -50,6 +50,11 @@ bool TypedActualValueAllowed(int row, int value)
 }
 
 } // namespace
+
+void ResetConvTableState(void)
+{
+    g_conv = ConvTableState{};
+}
 
 void ReadConvTableCells(short cells[kConvCells])
 {

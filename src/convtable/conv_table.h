@@ -22,6 +22,9 @@ struct ConvTableState {
 
 extern ConvTableState g_conv;
 
+// Back to the state before start-up: a zero curve, no valid data.
+void ResetConvTableState(void);
+
 // Rows 1 and 64 keep the actual values 0 and 4095, so that the curve always covers
 // every actual value.
 void ResetConvTable(void);

@@ -2,7 +2,7 @@
 // German/English texts of the conversion table: the help texts of its controls and
 // the messages of editing, calculating, the table file and the sensor EEPROM.
 
-#include "shell/language.h"
+#include "app/language.h"
 
 // Conversion table page and conversion panel
 extern const TextPair kHelpButtonResetConvTable;

@@ -2,12 +2,12 @@
 // the calculation with its inconsistent rows, CALCULATE, ZOOM 1:1, CLOSE and the live Sig.
 #include "conv_test_env.h"
 
+#include "app/app_state.h"
 #include "convtable/conv_table.h"
 #include "live/live_state.h"
-#include "shell/app_state.h"
+#include "panels/panel_ids.h"
 #include "shell/startup.h"
 #include "support/ui_actions.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstring>

@@ -2,11 +2,11 @@
 // chromix-sim: what the simulator keeps is read back from its EEPROM file.
 #include "conv_test_env.h"
 
+#include "app/app_state.h"
 #include "convtable/conv_eeprom.h"
 #include "convtable/conv_table.h"
 #include "link/link_state.h"
-#include "shell/app_state.h"
-#include "ui/panel_ids.h"
+#include "panels/panel_ids.h"
 #include "ui/userint.h"
 
 #include <QTimer>

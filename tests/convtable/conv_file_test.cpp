@@ -2,11 +2,11 @@
 // rows, the dialogs' answers and a file that cannot be written.
 #include "conv_test_env.h"
 
+#include "app/app_state.h"
 #include "convtable/conv_table.h"
 #include "inistore/inifile.h"
-#include "shell/app_state.h"
+#include "panels/panel_ids.h"
 #include "support/program_fixture.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 namespace
