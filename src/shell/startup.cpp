@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/long_operation.h"
+#include "convtable/conv_table.h"
 #include "link/connection.h"
 #include "link/link_state.h"
 #include "panels/callbacks.h"
@@ -117,6 +118,7 @@ void InitAll(void)
     LoadPanelSettings();
     CreatePasswordField();
     HideConversionTableMenuItems();
+    ResetConvTable();
     SetActiveTabPage(g_app.mainPanel, MAINP_TAB, PAGE_PARAMETERS_1);
     SetTabPageAttribute(g_app.mainPanel, MAINP_TAB, PAGE_OFFSET, ATTR_VISIBLE, 0);
     ShowChildPanelDisp(g_app.dataPanel);
