@@ -45,8 +45,11 @@ class Failure(Exception):
     pass
 
 
+STARTED = time.monotonic()
+
+
 def say(text):
-    print("operator_path: " + text, flush=True)
+    print("operator_path: [%4.1f s] %s" % (time.monotonic() - STARTED, text), flush=True)
 
 
 def parse_arguments():
@@ -204,30 +207,47 @@ def find_application(pyatspi, name):
     return None
 
 
-def find_all(root, role, name=None):
-    """Every descendant with that role name and accessible name (any name for None), in
-    tree order."""
+def find_all_nodes(root):
+    """Every descendant of root, in tree order."""
     found = []
     stack = [root]
     while stack:
         node = stack.pop()
+        found.append(node)
         try:
-            if node.getRoleName() == role and name in (None, node.name):
-                found.append(node)
             children = [node.getChildAtIndex(i) for i in range(node.childCount)]
         except Exception:
             continue
         stack.extend(child for child in reversed(children) if child is not None)
-    return found
+    return found[1:]
+
+
+def labels_in(root):
+    return [node.name for node in find_all_nodes(root) if node.getRoleName() == "label"]
 
 
 def is_showing(pyatspi, node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
+# Every control of the window by (role, accessible name), read once: a walk over the
+# whole tree costs hundreds of bus calls, and the panels keep their controls.
+CONTROL_INDEX = {}
+
+
+def index_controls(application):
+    for node in find_all_nodes(application):
+        try:
+            CONTROL_INDEX.setdefault((node.getRoleName(), node.name), []).append(node)
+        except Exception:
+            continue
+
+
 def control(pyatspi, application, role, name):
     """The control the operator sees: the one showing when several share the name."""
-    candidates = find_all(application, role, name)
+    if not CONTROL_INDEX:
+        index_controls(application)
+    candidates = CONTROL_INDEX.get((role, name), [])
     showing = [node for node in candidates if is_showing(pyatspi, node)]
     if showing:
         return showing[0]
@@ -269,7 +289,7 @@ def dialogs_open(pyatspi, application):
     for index in range(application.childCount):
         window = application.getChildAtIndex(index)
         if window is not None and window.getRoleName() in ("dialog", "alert"):
-            names.append("%s: %s" % (window.name, " / ".join(n.name for n in find_all(window, "label"))))
+            names.append("%s: %s" % (window.name, " / ".join(labels_in(window))))
     return names
 
 
@@ -330,12 +350,16 @@ def check_send(pyatspi, application, sim_log):
     say("SEND: the simulator received POWER %d and gives it back to a second GET" % SENT_POWER)
 
 
-def check_live(pyatspi, application):
+def check_live(pyatspi, application, arguments):
     if not LIVE_DATA_IN_PROGRAM:
         say("SKIPPED: live data (GO, a changing CH0, STOP): the program has no live loop yet")
+        grab_screenshot(arguments)
         return
+    # Looked up before GO: while the loop runs, every call waits for a turn between frames.
     ch0 = control(pyatspi, application, "spin button", "CH0")
-    press(control(pyatspi, application, "push button", "GO"))
+    go = control(pyatspi, application, "push button", "GO")
+    stop = control(pyatspi, application, "push button", "STOP")
+    press(go)
     seen = set()
     deadline = time.monotonic() + 5
     while len(seen) < 3 and time.monotonic() < deadline:
@@ -343,8 +367,9 @@ def check_live(pyatspi, application):
         time.sleep(0.1)
     if len(seen) < 3:
         raise Failure("after GO CH0 showed only %s in 5 s" % sorted(seen))
-    press(control(pyatspi, application, "push button", "STOP"))
-    time.sleep(0.5)
+    grab_screenshot(arguments)
+    press(stop)
+    wait_until("GO to be pressable again after STOP", lambda: go.getState().contains(pyatspi.STATE_ENABLED), 5)
     stopped = value_of(ch0)
     time.sleep(1.0)
     if value_of(ch0) != stopped:
@@ -370,8 +395,7 @@ def walk_operator_path(arguments, program, sim_log):
         check_connected(pyatspi, application)
         check_get(pyatspi, application)
         check_send(pyatspi, application, sim_log)
-        grab_screenshot(arguments)
-        check_live(pyatspi, application)
+        check_live(pyatspi, application, arguments)
     except Failure:
         dialogs = dialogs_open(pyatspi, application)
         if dialogs:
