@@ -231,12 +231,14 @@ def is_showing(pyatspi, node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
-# Every control of the window by (role, accessible name), read once: a walk over the
-# whole tree costs hundreds of bus calls, and the panels keep their controls.
+# Every control of the window by (role, accessible name): a walk over the whole tree
+# costs hundreds of bus calls, so it is read again only when a name is not in it (the
+# program was still building its panels when it was read).
 CONTROL_INDEX = {}
 
 
 def index_controls(application):
+    CONTROL_INDEX.clear()
     for node in find_all_nodes(application):
         try:
             CONTROL_INDEX.setdefault((node.getRoleName(), node.name), []).append(node)
@@ -244,17 +246,20 @@ def index_controls(application):
             continue
 
 
-def control(pyatspi, application, role, name):
-    """The control the operator sees: the one showing when several share the name."""
-    if not CONTROL_INDEX:
+def find_control(pyatspi, application, role, name):
+    """The control the operator sees (the one showing when several share the name), or None."""
+    if (role, name) not in CONTROL_INDEX:
         index_controls(application)
     candidates = CONTROL_INDEX.get((role, name), [])
     showing = [node for node in candidates if is_showing(pyatspi, node)]
-    if showing:
-        return showing[0]
-    if candidates:
-        return candidates[0]
-    raise Failure("no %s named '%s' in the window" % (role, name))
+    return (showing or candidates or [None])[0]
+
+
+def control(pyatspi, application, role, name):
+    node = find_control(pyatspi, application, role, name)
+    if node is None:
+        raise Failure("no %s named '%s' in the window" % (role, name))
+    return node
 
 
 def press(button):
@@ -305,7 +310,7 @@ def check_no_link_failure(pyatspi, application, after):
 
 
 def check_connected(pyatspi, application):
-    status = control(pyatspi, application, "text", "status")
+    status = wait_until("the status box", lambda: find_control(pyatspi, application, "text", "status"), 20)
     wait_until("the status box to name the simulated sensor",
                lambda: "Sensor: " + SENSOR_NAME in text_of(status), 20)
     say("connected: status box reads " + repr(text_of(status).strip()))
@@ -316,7 +321,7 @@ def check_get(pyatspi, application):
     select_page(pyatspi, application, "Para I", power)
     average = control(pyatspi, application, "spin button", "AVERAGE")
     set_value(power, UNSENT_POWER)
-    wait_until("POWER to take the typed value", lambda: value_of(power) == UNSENT_POWER, 5)
+    wait_until("POWER to take the set value", lambda: value_of(power) == UNSENT_POWER, 5)
     press(control(pyatspi, application, "push button", "GET"))
     wait_until("GET to show the sensor's POWER %d" % EEPROM_POWER, lambda: value_of(power) == EEPROM_POWER, 10)
     check_no_link_failure(pyatspi, application, "GET")
