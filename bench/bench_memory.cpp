@@ -10,6 +10,7 @@
 #include "support/sim_process.h"
 #include "ui/ui_init.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -34,13 +35,17 @@ long StatusKiB(const std::string &key)
 }
 
 long g_firstRssKiB = -1;
+std::chrono::steady_clock::time_point g_start;
 
 void PrintMemory(const char *when)
 {
     long rss = StatusKiB("VmRSS");
-    if (g_firstRssKiB < 0)
+    if (g_firstRssKiB < 0) {
         g_firstRssKiB = rss;
-    std::printf("%-40s RSS %7ld KiB  (%+6ld KiB since start)  peak %7ld KiB\n", when, rss,
+        g_start = std::chrono::steady_clock::now();
+    }
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - g_start).count();
+    std::printf("%-36s %6.1f s  RSS %7ld KiB  (%+6ld KiB since start)  peak %7ld KiB\n", when, seconds, rss,
                 rss - g_firstRssKiB, StatusKiB("VmHWM"));
     std::fflush(stdout);
 }
