@@ -3,7 +3,9 @@
 #include "app/app_state.h"
 #include "app/long_operation.h"
 #include "link/link_state.h"
+#include "live/graph_panel.h"
 #include "live/live_state.h"
+#include "live/recorder_state.h"
 #include "params/parameter_set.h"
 
 void ResetProcessState(void)
@@ -13,4 +15,6 @@ void ResetProcessState(void)
     ResetLinkState();
     ResetParameterSet();
     ResetLiveState();
+    ResetRecorderState();
+    ResetGraphPanel();
 }

@@ -4,6 +4,7 @@
 #include "app/long_operation.h"
 #include "link/connection.h"
 #include "link/link_state.h"
+#include "live/recorder.h"
 #include "panels/callbacks.h"
 #include "panels/panel_ids.h"
 #include "panels/panel_resource.h"
@@ -121,6 +122,7 @@ void InitAll(void)
     PrepareSettingsPath();
     CreateAddressBox();
     LoadPanelSettings();
+    InitRecorder();
     CreatePasswordField();
     HideConversionTableMenuItems();
     SetActiveTabPage(g_app.mainPanel, MAINP_TAB, PAGE_PARAMETERS_1);
