@@ -1,5 +1,5 @@
-#include "app/app_state.h"
 #include "app/child_panels.h"
+#include "app/app_state.h"
 #include "ui/userint.h"
 
 void ShowChildPanelDisp(int panel)

@@ -57,6 +57,14 @@ void Append(SignalTrace &trace, double x, double y)
     ++trace.count;
 }
 
+// The selector's signal; any value other than SIG and TEMP shows CH0.
+int SelectedSignal()
+{
+    int signal = SIGNAL_CH0;
+    GetCtrlVal(g_app.graphPanel, GRAPHP_SIGNAL, &signal);
+    return signal == SIGNAL_SIG || signal == SIGNAL_TEMP ? signal : SIGNAL_CH0;
+}
+
 void Replot(int signal)
 {
     SignalTrace &trace = g_graphPanel.traces[signal];
@@ -81,6 +89,8 @@ void InitPanelGraph(void)
     }
 }
 
+// Only the graph on view is replotted per frame; the others follow when they are
+// selected, so a fast recording spends its time on rows, not on hidden plots.
 void SetPanelGraphData(void)
 {
     const LiveFrame &frame = g_live.frame;
@@ -89,19 +99,17 @@ void SetPanelGraphData(void)
         int value = SignalValue(frame, signal);
         SetCtrlVal(g_app.graphPanel, kDisplays[signal], value);
         Append(g_graphPanel.traces[signal], x, value);
-        Replot(signal);
     }
+    Replot(SelectedSignal());
     ++g_graphPanel.counter;
 }
 
 void SetGraphVisible(void)
 {
-    int signal = 0;
-    GetCtrlVal(g_app.graphPanel, GRAPHP_SIGNAL, &signal);
-    for (int graph : kGraphs)
-        SetCtrlAttribute(g_app.graphPanel, graph, ATTR_VISIBLE, 0);
-    int shown = signal == SIGNAL_TEMP ? GRAPHP_TEMPGRAPH : signal == SIGNAL_SIG ? GRAPHP_SIGGRAPH : GRAPHP_CH0GRAPH;
-    SetCtrlAttribute(g_app.graphPanel, shown, ATTR_VISIBLE, 1);
+    int shown = SelectedSignal();
+    for (int signal = 0; signal < SIGNAL_COUNT; ++signal)
+        SetCtrlAttribute(g_app.graphPanel, kGraphs[signal], ATTR_VISIBLE, signal == shown ? 1 : 0);
+    Replot(shown);
 }
 
 unsigned long long GraphPanelSampleCount(void)

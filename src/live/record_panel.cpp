@@ -16,9 +16,9 @@ constexpr double kSecondsPerHour = 3600.0;
 constexpr double kSecondsPerMinute = 60.0;
 
 // Every control that some mode hides, and which of them each mode shows
-const int kModeControls[] = {TABREC_INTERVAL, TABREC_VALUES,   TABREC_DAYS,      TABREC_HOURS,
-                             TABREC_MINUTES,  TABREC_SECONDS,  TABREC_RECORDED,  TABREC_REMAINING,
-                             TABREC_FRAMECOUNTER, TABREC_START, TABREC_STOP,     TABREC_STARTTRIG,
+const int kModeControls[] = {TABREC_INTERVAL,     TABREC_VALUES,  TABREC_DAYS,     TABREC_HOURS,
+                             TABREC_MINUTES,      TABREC_SECONDS, TABREC_RECORDED, TABREC_REMAINING,
+                             TABREC_FRAMECOUNTER, TABREC_START,   TABREC_STOP,     TABREC_STARTTRIG,
                              TABREC_MANUAL};
 
 bool ShownInMode(int control, int mode)

@@ -103,7 +103,8 @@ void ShowRecordingResult(void)
         return;
     }
     char message[512];
-    std::snprintf(message, sizeof message, Tr(kTxtRecRowsNotWritten), (unsigned long long)g_recorder.rowsNotWritten);
+    std::snprintf(message, sizeof message, Tr(kTxtRecRowsNotWritten),
+                  (unsigned long long)g_recorder.rowsNotWritten);
     MessagePopup(Tr(kTxtInfoTitle), message);
 }
 

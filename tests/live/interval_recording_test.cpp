@@ -133,8 +133,9 @@ TEST_F(RecorderTest, RowsThatCannotBeWrittenAreCountedShownAndReported)
 
     EXPECT_EQ(g_recorder.rowsNotWritten, 3u);
     EXPECT_EQ(IntValue(TABREC_NOTWRITTEN), 3);
-    EXPECT_EQ(Messages().back(), "File has been saved, but 3 rows could not be written! \nCheck whether the file "
-                                 "is opened by another program and whether the disk is full.");
+    EXPECT_EQ(Messages().back(),
+              "File has been saved, but 3 rows could not be written! \nCheck whether the file "
+              "is opened by another program and whether the disk is full.");
     // A new recording starts counting afresh.
     std::filesystem::create_directory(subdir);
     SelectFile(recordFile);

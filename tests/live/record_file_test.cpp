@@ -20,11 +20,14 @@ TEST(RecordFileText, HeaderInBothLanguagesWithAndWithoutSensorIdentification)
         const char *header;
     };
     const Case cases[] = {
-        {LANGUAGE_ENGLISH, "", "\nRecord results of: CHROMIX1 Scope V3.1\r\n\r\nDATE\tTIME\tCH0\tTEMP\tSIG\r\n"},
+        {LANGUAGE_ENGLISH, "",
+         "\nRecord results of: CHROMIX1 Scope V3.1\r\n\r\nDATE\tTIME\tCH0\tTEMP\tSIG\r\n"},
         {LANGUAGE_ENGLISH, "Line 4 left",
-         "\nRecord results of: CHROMIX1 Scope V3.1\r\nPanel ID: Line 4 left\r\n\r\nDATE\tTIME\tCH0\tTEMP\tSIG\r\n"},
+         "\nRecord results of: CHROMIX1 Scope V3.1\r\nPanel ID: Line 4 "
+         "left\r\n\r\nDATE\tTIME\tCH0\tTEMP\tSIG\r\n"},
         {LANGUAGE_GERMAN, "S7",
-         "\nErgebnisse von ... aufzeichnen:CHROMIX1 Scope V3.1\r\nFenster ID:S7\r\n\r\nDATE\tTIME\tCH0\tTEMP\tSIG\r\n"},
+         "\nErgebnisse von ... aufzeichnen:CHROMIX1 Scope V3.1\r\nFenster "
+         "ID:S7\r\n\r\nDATE\tTIME\tCH0\tTEMP\tSIG\r\n"},
     };
     int saved = g_app.language;
     for (const Case &c : cases) {
@@ -88,8 +91,9 @@ TEST_F(RecorderTest, SelectingAFileWritesItsHeaderAndAnExistingOneAsksFirst)
     EXPECT_EQ(g_app.recorderFilePath, before);
 
     SelectFile(recordFile, true);
-    EXPECT_EQ(Messages().back(),
-              "Make sure, that the file is not opened by any other program. \nOtherwise it can not be saved.");
+    EXPECT_EQ(
+        Messages().back(),
+        "Make sure, that the file is not opened by any other program. \nOtherwise it can not be saved.");
     EXPECT_EQ(FileText(), kEnglishHeader);
     EXPECT_EQ(g_app.recorderFilePath, recordFile);
     char shown[MAX_PATHNAME_LEN] = "";

@@ -52,7 +52,8 @@ TEST_F(RecorderTest, EachModeShowsItsControls)
     for (int mode = 3; mode >= 0; --mode) {
         Commit(TABREC_MODE, mode);
         for (size_t i = 0; i < sizeof controls / sizeof controls[0]; ++i)
-            EXPECT_EQ(Visible(controls[i]), shown[mode][i] == '1') << "mode " << mode << " control " << controls[i];
+            EXPECT_EQ(Visible(controls[i]), shown[mode][i] == '1')
+                << "mode " << mode << " control " << controls[i];
     }
 }
 

@@ -18,7 +18,8 @@
 #include <regex>
 #include <sstream>
 
-const char *const kEnglishHeader = "\nRecord results of: CHROMIX1 Scope V3.1\r\n\r\nDATE\tTIME\tCH0\tTEMP\tSIG\r\n";
+const char *const kEnglishHeader =
+    "\nRecord results of: CHROMIX1 Scope V3.1\r\n\r\nDATE\tTIME\tCH0\tTEMP\tSIG\r\n";
 
 bool RowIsWellFormed(const std::string &row)
 {

@@ -19,9 +19,9 @@ constexpr int kPushedFrames = 40;
 Bytes LiveFramePayload(int i)
 {
     Bytes payload(kLiveFrameBytes, 0);
-    PutLe16(&payload[0], (unsigned)(100 + i));           // Ch0
-    PutLe16(&payload[2], (unsigned)(1000 + i));          // Sig
-    PutLe16(&payload[8], (unsigned)(short)(i - 20));     // Temp, negative for the first half
+    PutLe16(&payload[0], (unsigned)(100 + i));       // Ch0
+    PutLe16(&payload[2], (unsigned)(1000 + i));      // Sig
+    PutLe16(&payload[8], (unsigned)(short)(i - 20)); // Temp, negative for the first half
     return payload;
 }
 
