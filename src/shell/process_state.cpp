@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/long_operation.h"
+#include "convtable/conv_table.h"
 #include "link/link_state.h"
 #include "live/graph_panel.h"
 #include "live/live_state.h"
@@ -17,4 +18,5 @@ void ResetProcessState(void)
     ResetLiveState();
     ResetRecorderState();
     ResetGraphPanel();
+    ResetConvTableState();
 }
