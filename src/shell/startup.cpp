@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include "app/app_state.h"
+#include "app/child_panels.h"
 #include "app/long_operation.h"
 #include "convtable/conv_table.h"
 #include "link/connection.h"
