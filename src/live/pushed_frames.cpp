@@ -11,6 +11,7 @@
 #include "link/link_state.h"
 #include "link/link_texts.h"
 #include "platform/rs232.h"
+#include "platform/tcp_client.h"
 #include "ui/userint.h"
 
 #include <cstring>
@@ -20,6 +21,7 @@ namespace
 
 constexpr double kFrameWaitStep = 0.05;
 constexpr double kDataTimeLimit = 3.0;
+constexpr unsigned kTcpWriteTimeoutMs = 2000;
 
 enum StreamWait { BYTES_THERE, WAIT_STOPPED, WAIT_FAILED };
 
@@ -41,6 +43,19 @@ void DropStreamBytes(int count)
         count = stored;
     std::memmove(g_link.receiveBuffer, g_link.receiveBuffer + count, (size_t)(stored - count));
     g_link.receiveCount = stored - count;
+}
+
+// The request goes out as every exchange sends it; the serial input is emptied first,
+// so that nothing from before belongs to the stream.
+void SendOnStream(int count)
+{
+    if (OverTcp()) {
+        ClientTCPWrite(g_link.tcpHandle, g_link.sendBuffer, count, kTcpWriteTimeoutMs);
+        return;
+    }
+    FlushInQ(g_link.comPort);
+    FlushOutQ(g_link.comPort);
+    ComWrt(g_link.comPort, g_link.sendBuffer, count);
 }
 
 // Serial bytes are moved from the port's queue onto the stream; TCP bytes are put
@@ -99,13 +114,25 @@ int CheckErrorFrame()
 
 } // namespace
 
-void BeginPushStream(void)
+int StartPushStream(int command, unsigned parameter)
 {
-    if (OverTcp()) {
-        DropStreamBytes(kFrameHeaderSize + g_link.replyLength);
-    } else {
-        // The exchange took only the reply off the port; what followed is still queued.
-        g_link.receiveCount = 0;
+    g_link.currentCommand = (unsigned char)command;
+    FillTxBuf(command, parameter, 0);
+    g_link.receiveCount = 0;
+    g_link.portStatus = 0;
+    SendOnStream(kFrameHeaderSize);
+    for (;;) {
+        if (WaitForStream(kFrameHeaderSize, true) != BYTES_THERE || CheckHeaderCRC() != LINK_OK)
+            return LINK_FAILED;
+        if (g_link.replyCommand == kErrorReplyCommand && CheckErrorFrame() < 0)
+            return LINK_FAILED;
+        int frameSize = kFrameHeaderSize + g_link.replyLength;
+        if (WaitForStream(frameSize, true) != BYTES_THERE)
+            return LINK_FAILED;
+        bool reply = g_link.replyCommand == command || g_link.replyCommand == kErrorReplyCommand;
+        DropStreamBytes(frameSize);
+        if (reply)
+            return LINK_OK;
     }
 }
 

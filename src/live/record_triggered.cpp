@@ -34,13 +34,12 @@ void TriggeredRecord(void)
         return;
     StartRecordingCounts();
     ShowFrameCounter();
-    if (StartAutoSend() != LINK_OK) {
+    if (g_link.protocol != PROTOCOL_TCP)
+        GetComStat(g_link.comPort); // reading the error bits clears them
+    if (StartPushStream(ORDER_AUTO_SEND, kAutoSendStart) != LINK_OK) {
         StopLoop(LOOP_LIVE);
         return;
     }
-    if (g_link.protocol != PROTOCOL_TCP)
-        GetComStat(g_link.comPort); // reading the error bits clears them
-    BeginPushStream();
     unsigned char payload[kLiveFrameBytes];
     while (LoopRunning(LOOP_LIVE) && TakePushedFrame(ORDER_READ_DATA_FRAME, payload, kLiveFrameBytes) == 1) {
         ++g_recorder.frameCounter;
