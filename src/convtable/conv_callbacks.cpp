@@ -7,111 +7,67 @@
 
 int CBF_ButtonResetConvTable(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonResetConvTable);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonResetConvTable);
     return 0;
 }
 
 int CBF_ButtonAssign(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonAssign);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonAssign);
     return 0;
 }
 
 int CBF_ButtonCalcConvData(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonCalcConvData);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonCalcConvData);
     return 0;
 }
 
 int CBF_ButtonGetConvTableFromFile(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonGetConvTableFromFile);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonGetConvTableFromFile);
     return 0;
 }
 
 int CBF_ButtonSaveConvTableToFile(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonSaveConvTableToFile);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonSaveConvTableToFile);
     return 0;
 }
 
 int CBF_ButtonGetConvTableFromEE(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonGetConvTableFromEE);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonGetConvTableFromEE);
     return 0;
 }
 
 int CBF_ButtonSaveConvTableToEE(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonSaveConvTableToEE);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonSaveConvTableToEE);
     return 0;
 }
 
 int CBF_GraphConv(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpGraphConv);
-        break;
-    }
+    AnswerHelp(event, kHelpGraphConv);
     return 0;
 }
 
 int CBF_ButtonZoomConv11(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonZoomConv11);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonZoomConv11);
     return 0;
 }
 
 int CBF_ButtonSaveConvDataToEE(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonSaveConvDataToEE);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonSaveConvDataToEE);
     return 0;
 }
 
 int CBF_ButtonCloseCP(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonCloseCP);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonCloseCP);
     return 0;
 }
 

@@ -7,120 +7,72 @@
 
 int CBF_ButtonSelRecFile(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonSelRecFile);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonSelRecFile);
     return 0;
 }
 
 int CBF_DispRecFile(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispRecFile);
-        break;
-    }
+    AnswerHelp(event, kHelpDispRecFile);
     return 0;
 }
 
 int CBF_ButtonStartRecord(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonStartRecord);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonStartRecord);
     return 0;
 }
 
 int CBF_ButtonStopRecord(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonStopRecord);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonStopRecord);
     return 0;
 }
 
 int CBF_ButtonStartTrigRec(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonStartRecord);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonStartRecord);
     return 0;
 }
 
 int CBF_ButtonManualRecord(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonManualRecord);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonManualRecord);
     return 0;
 }
 
 int CBF_EditSelectDataRec(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditSelectDataRec);
-        break;
-    }
+    AnswerHelp(event, kHelpEditSelectDataRec);
     return 0;
 }
 
 int CBF_EditInterval(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditInterval);
-        break;
-    }
+    AnswerHelp(event, kHelpEditInterval);
     return 0;
 }
 
 int CBF_EditRecVal(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditRecVal);
-        break;
-    }
+    AnswerHelp(event, kHelpEditRecVal);
     return 0;
 }
 
 int CBF_DispRecordTime(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispRecordTime);
-        break;
-    }
+    AnswerHelp(event, kHelpDispRecordTime);
     return 0;
 }
 
 int CBF_DispRecordedValues(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispRecordedValues);
-        break;
-    }
+    AnswerHelp(event, kHelpDispRecordedValues);
     return 0;
 }
 
 int CBF_DispRemaining(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispRemaining);
-        break;
-    }
+    AnswerHelp(event, kHelpDispRemaining);
     return 0;
 }
