@@ -73,6 +73,7 @@ CtrlCallback CBF_DecoPara;
 CtrlCallback CBF_ButtonResetConvTable;
 CtrlCallback CBF_ButtonAssign;
 CtrlCallback CBF_ButtonCalcConvData;
+CtrlCallback CBF_TableConv;
 CtrlCallback CBF_GraphConv;
 CtrlCallback CBF_ButtonCloseCP;
 CtrlCallback CBF_ButtonZoomConv11;
