@@ -79,6 +79,7 @@ long BaudRateFromIndex(int index)
 
 void InitRS232(void)
 {
+    UseTransportChannel();
     g_live.running = 0;
     CloseCom(g_link.comPort);
     long baudRate = BaudRateFromIndex(g_link.baudIndex);
@@ -96,6 +97,7 @@ void InitRS232(void)
 
 void InitTCP_IP(void)
 {
+    UseTransportChannel();
     if (g_link.tcpConnected)
         DisconnectFromTCPServer(g_link.tcpHandle);
     SetWaitCursor(1);

@@ -72,4 +72,5 @@ void StopProgram()
     std::memset(&g_live, 0, sizeof g_live);
     std::memset(&ParameterSet, 0, sizeof ParameterSet);
     g_scanRunning = 0;
+    ResetQuitRequest();
 }
