@@ -2,7 +2,7 @@
 // control answers a right click with its help text; editing, calculating, the file
 // and the EEPROM transfer arrive with the conversion table work.
 #include "convtable/conv_texts.h"
-#include "ui/callbacks.h"
+#include "panels/callbacks.h"
 #include "ui/userint.h"
 
 int CBF_ButtonResetConvTable(int, int, int event, void *, int, int)

@@ -2,7 +2,7 @@
 // German/English texts of the conversion table: the help texts that its controls
 // show on a right click.
 
-#include "shell/language.h"
+#include "app/language.h"
 
 // Conversion table page and conversion panel
 extern const TextPair kHelpButtonResetConvTable;

@@ -2,7 +2,7 @@
 // click with its help text; writing the hardware info file arrives with the
 // hardware info work.
 #include "link/hwinfo_texts.h"
-#include "ui/callbacks.h"
+#include "panels/callbacks.h"
 #include "ui/userint.h"
 
 int CBF_ButtonGenHwInfoFile(int, int, int event, void *, int, int)

@@ -2,6 +2,6 @@
 // German/English texts of the hardware info file: the help text of its button on
 // the connection page.
 
-#include "shell/language.h"
+#include "app/language.h"
 
 extern const TextPair kHelpButtonGenHwInfoFile;

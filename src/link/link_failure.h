@@ -1,7 +1,7 @@
 #pragma once
 // Reporting a failed exchange or connection attempt.
 
-#include "shell/language.h"
+#include "app/language.h"
 
 // Copies the failure text of the current language into the message buffer and runs
 // the link failure (SetTimeout).

@@ -48,6 +48,9 @@ struct LinkState {
 
 extern LinkState g_link;
 
+// Back to the state before start-up: nothing open, buffers and reply fields zero.
+void ResetLinkState(void);
+
 // The payload area of the request frame.
 inline unsigned char *RequestPayload()
 {

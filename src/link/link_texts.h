@@ -3,7 +3,7 @@
 // tables of the two transports, the progress texts of the connection page and the
 // help texts of its controls.
 
-#include "shell/language.h"
+#include "app/language.h"
 
 // Exchange failures
 extern const TextPair kTxtTimeout;

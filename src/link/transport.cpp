@@ -2,15 +2,15 @@
 // offline.
 #include "link/transport.h"
 
+#include "app/app_state.h"
+#include "app/long_operation.h"
 #include "link/connection.h"
 #include "link/link_failure.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
-#include "live/live_state.h"
+#include "panels/panel_ids.h"
 #include "platform/rs232.h"
 #include "platform/tcp_client.h"
-#include "shell/app_state.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 namespace
@@ -80,7 +80,7 @@ long BaudRateFromIndex(int index)
 void InitRS232(void)
 {
     UseTransportChannel();
-    g_live.running = 0;
+    StopLoop(LOOP_LIVE);
     CloseCom(g_link.comPort);
     long baudRate = BaudRateFromIndex(g_link.baudIndex);
     g_link.lastOpenResult =

@@ -2,7 +2,7 @@
 // click with its help text; reading, calculating and sending the offset and the
 // settling-time factor, and closing the page, arrive with the offset work.
 #include "live/live_texts.h"
-#include "ui/callbacks.h"
+#include "panels/callbacks.h"
 #include "ui/userint.h"
 
 int CBF_ButtonCloseOffsetCompensation(int, int, int event, void *, int, int)

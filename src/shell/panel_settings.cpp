@@ -1,14 +1,14 @@
 #include "shell/panel_settings.h"
 
+#include "app/app_state.h"
+#include "app/settings_keys.h"
 #include "inistore/inifile.h"
 #include "link/connection.h"
 #include "link/link_state.h"
+#include "panels/panel_ids.h"
 #include "platform/paths.h"
-#include "shell/app_state.h"
 #include "shell/offset_instruction.h"
-#include "shell/settings_keys.h"
 #include "toolbox/combobox.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>

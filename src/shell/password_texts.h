@@ -2,6 +2,6 @@
 // German/English texts of language switching and the password: the help text of
 // the language selector.
 
-#include "shell/language.h"
+#include "app/language.h"
 
 extern const TextPair kHelpLanguageSelector;

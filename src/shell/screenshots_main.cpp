@@ -3,11 +3,11 @@
 // reviewed. The program runs offline in a scratch directory of its own.
 // chromix-screenshots --grab-display FILE: saves what the display shows (the demo
 // uses it to capture the running program on a virtual display).
-#include "shell/app_state.h"
+#include "app/app_state.h"
+#include "panels/panel_ids.h"
 #include "shell/startup.h"
 #include "toolbox/panel_image.h"
 #include "toolbox/screen_image.h"
-#include "ui/panel_ids.h"
 #include "ui/popup_responder.h"
 #include "ui/ui_init.h"
 #include "ui/userint.h"

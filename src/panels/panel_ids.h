@@ -215,7 +215,6 @@ enum ControlId {
     // Password panel
     PASSWORDP_PASSWORD = 1500, // string, masked; CBF_StringEnterPW
     PASSWORDP_PROMPT,          // text message
-
-    // Controls created at run time (NewCtrl) get identifiers from here on.
-    FIRST_RUNTIME_CONTROL = 10000,
+    // Controls created at run time (NewCtrl) get identifiers from FIRST_RUNTIME_CONTROL
+    // (ui/userint.h) on, above every identifier of the resource.
 };

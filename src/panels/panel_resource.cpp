@@ -1,6 +1,8 @@
 // The panel resource "Chromix1V3_1.uir": its six panels by index.
-#include "ui/panel_ids.h"
-#include "ui/panels/panel_layout.h"
+#include "panels/panel_resource.h"
+
+#include "panels/panel_ids.h"
+#include "panels/panel_layout.h"
 
 #include <cstring>
 
@@ -36,4 +38,9 @@ const PanelDef *FindPanelDef(const char *file, int index)
         if (panel.index == index)
             return &panel;
     return nullptr;
+}
+
+void UseProgramPanelResource(void)
+{
+    RegisterPanelResource(FindPanelDef);
 }

@@ -1,10 +1,10 @@
 // The main panel: the top strip (program title, parameter transfer, live data,
 // logo) and the main tab control with its seven pages. The four child panels take
 // the area right of the tab control; start-up places them there.
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
-#include "ui/panels/decor_ids.h"
-#include "ui/panels/panel_layout.h"
+#include "panels/callbacks.h"
+#include "panels/decor_ids.h"
+#include "panels/panel_ids.h"
+#include "panels/panel_layout.h"
 
 namespace
 {

@@ -4,10 +4,10 @@
 // The RS-232 controls (COM PORT, FIND COM PORTS, BAUDRATE, CHANGE BAUDRATE) and the
 // TCP/IP controls (IP ADDRESS, PORT NUMBER) share the rows under PROTOCOL; only the
 // selected transport's set is visible, RS-232 at first.
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
-#include "ui/panels/decor_ids.h"
-#include "ui/panels/panel_layout.h"
+#include "panels/callbacks.h"
+#include "panels/decor_ids.h"
+#include "panels/panel_ids.h"
+#include "panels/panel_layout.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "ui/panels/param_items.h"
+#include "panels/param_items.h"
 
 const RingItems kPowerModeItems = {{"STATIC", 0}, {"DYNAMIC", 1}, {"STATIC IN1", 2}};
 

@@ -3,11 +3,11 @@
 //
 // The transmitter frame is the decoration whose right double click opens the
 // password pop-up.
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
-#include "ui/panels/decor_ids.h"
-#include "ui/panels/panel_layout.h"
-#include "ui/panels/param_items.h"
+#include "panels/callbacks.h"
+#include "panels/decor_ids.h"
+#include "panels/panel_ids.h"
+#include "panels/panel_layout.h"
+#include "panels/param_items.h"
 
 namespace
 {

@@ -5,10 +5,10 @@
 // COUNTER (modes 1, 3) sits where RECORDED (modes 0, 2) is, and START (modes 0, 1),
 // MANUAL RECORD (mode 2) and START TRIG REC (mode 3) share one button place. The
 // initial visibility is that of mode 0.
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
-#include "ui/panels/decor_ids.h"
-#include "ui/panels/panel_layout.h"
+#include "panels/callbacks.h"
+#include "panels/decor_ids.h"
+#include "panels/panel_ids.h"
+#include "panels/panel_layout.h"
 
 namespace
 {

@@ -1,5 +1,5 @@
 // Groups of controls: a heading in the strip above a sunken frame.
-#include "ui/panels/panel_layout.h"
+#include "panels/panel_layout.h"
 
 namespace
 {

@@ -1,8 +1,8 @@
 // The conversion panel: the conversion curve over the actual value, ZOOM 1:1, the
 // button that stores the conversion data in the sensor, and CLOSE.
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
-#include "ui/panels/panel_layout.h"
+#include "panels/callbacks.h"
+#include "panels/panel_ids.h"
+#include "panels/panel_layout.h"
 
 namespace
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The application state: one record for the whole process, alive from start-up to exit.
 
-#include "ui/panel_ids.h"
+#include "panels/panel_ids.h"
 #include "ui/userint.h"
 
 // Parameter memory selector values (target of SEND and source of GET)
@@ -40,3 +40,6 @@ struct AppState {
 };
 
 extern AppState g_app;
+
+// Back to the state before start-up: no panels, no paths, German, RAM.
+void ResetAppState(void);

@@ -2,10 +2,10 @@
 // its read, calculate and send buttons, the settling-time factor and its send
 // button, and the page's close button. Rows follow the order of work: read or
 // calculate, check or edit, send.
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
-#include "ui/panels/decor_ids.h"
-#include "ui/panels/panel_layout.h"
+#include "panels/callbacks.h"
+#include "panels/decor_ids.h"
+#include "panels/panel_ids.h"
+#include "panels/panel_layout.h"
 
 namespace
 {

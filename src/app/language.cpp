@@ -1,6 +1,6 @@
-#include "shell/language.h"
+#include "app/language.h"
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
 #include "ui/userint.h"
 
 const TextPair kTxtInfoTitle = {"Info!", "Message!"};

@@ -3,7 +3,7 @@
 // group controls, the headings above them, and the trace labels of the scope panel.
 // No program code addresses them; they have identifiers so that every control of
 // the resource is unique and can be localised. The range lies between the controls
-// of ui/panel_ids.h and the controls created at run time; headings are numbered
+// of panels/panel_ids.h and the controls created at run time; headings are numbered
 // after their frames.
 
 constexpr int kHeadingOffset = 50;

@@ -1,10 +1,10 @@
 // Main tab page 3: the 64-row conversion table across the page, its actions in
 // framed groups below it (edit, file, sensor EEPROM). The curve itself is drawn on
 // the conversion panel beside the tab control.
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
-#include "ui/panels/decor_ids.h"
-#include "ui/panels/panel_layout.h"
+#include "panels/callbacks.h"
+#include "panels/decor_ids.h"
+#include "panels/panel_ids.h"
+#include "panels/panel_layout.h"
 
 namespace
 {

@@ -1,7 +1,6 @@
-// The builder functions of the panel resource: each fills in one control's kind,
-// place, label and callback; the chained setters of CtrlDef add the rest.
-#include "ui/panel_defs.h"
-#include "ui/panels/panel_layout.h"
+#include "panels/ctrl_builders.h"
+
+#include "panels/panel_layout.h"
 
 namespace
 {

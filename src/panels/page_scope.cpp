@@ -1,10 +1,10 @@
 // Main tab page 5: trigger settings, the sensor's cycle time, starting and breaking
 // a scan, and the printed report with its comment. The traces themselves are drawn
 // on the scope panel beside the tab control.
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
-#include "ui/panels/decor_ids.h"
-#include "ui/panels/panel_layout.h"
+#include "panels/callbacks.h"
+#include "panels/decor_ids.h"
+#include "panels/panel_ids.h"
+#include "panels/panel_layout.h"
 
 namespace
 {
