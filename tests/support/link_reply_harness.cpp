@@ -17,7 +17,10 @@ const int kReplyHarnessCommands[] = {ORDER_WRITE_PARAMETERS,
                                      ORDER_LOAD_PARAMETERS_FROM_EEPROM,
                                      ORDER_READ_FIRMWARE,
                                      ORDER_READ_SENSOR_INFO,
-                                     ORDER_SET_BAUDRATE};
+                                     ORDER_SET_BAUDRATE,
+                                     ORDER_CONV_TABLE,
+                                     ORDER_CONV_DATA_PREPARE,
+                                     ORDER_CONV_DATA_WRITE};
 const int kReplyHarnessCommandCount = sizeof kReplyHarnessCommands / sizeof kReplyHarnessCommands[0];
 
 namespace
@@ -112,7 +115,8 @@ int HandleReply(int command)
         Require(std::strlen(g_link.sensorName) < (size_t)kSensorNameLength, "the sensor name fits its field");
         return LINK_OK;
     default:
-        // Acknowledgements: only the header's parameter is used.
+        // Acknowledgements use only the header's parameter; the conversion table read
+        // goes straight into the table on its page, so its checks are the exchange's.
         return LINK_OK;
     }
 }

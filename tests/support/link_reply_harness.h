@@ -12,7 +12,7 @@
 
 #include <cstddef>
 
-// The commands whose replies the program takes today.
+// The commands the program sends today whose replies it takes without a window.
 extern const int kReplyHarnessCommands[];
 extern const int kReplyHarnessCommandCount;
 
