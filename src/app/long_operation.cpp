@@ -1,5 +1,7 @@
 #include "app/long_operation.h"
 
+#include "ui/userint.h"
+
 LoopState g_loops;
 
 namespace
@@ -14,15 +16,17 @@ short &FlagOf(LoopKind kind)
 
 bool StartLoop(LoopKind kind)
 {
-    if (AnyLoopRunning())
+    if (AnyLoopRunning() || QuitRequested())
         return false;
     FlagOf(kind) = 1;
     return true;
 }
 
+// A program being closed ends every loop, also when the quit came from a question's
+// "Close" rather than from the close box.
 bool LoopRunning(LoopKind kind)
 {
-    return FlagOf(kind) == 1;
+    return FlagOf(kind) == 1 && !QuitRequested();
 }
 
 void StopLoop(LoopKind kind)

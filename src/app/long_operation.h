@@ -21,9 +21,9 @@ struct LoopState {
 extern LoopState g_loops;
 
 // Sets the loop's flag. False when a long operation of either kind already runs, so
-// two loops never share the link.
+// two loops never share the link, and once a quit has been requested.
 bool StartLoop(LoopKind kind);
-// Tested on every pass: the loop goes on while this is true.
+// Tested on every pass: the loop goes on while this is true; false from a quit request on.
 bool LoopRunning(LoopKind kind);
 // Asks one loop to stop (its stop button, a page change, the mode selector); also the
 // loop's own end.

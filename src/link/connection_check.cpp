@@ -7,12 +7,14 @@
 #include "link/link_failure.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
+#include "link/reply_data.h"
 #include "panels/panel_ids.h"
 #include "params/param_transfer.h"
 #include "ui/userint.h"
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 namespace
@@ -24,15 +26,6 @@ int RequestWithoutData(int command)
     g_link.currentCommand = (unsigned char)command;
     BuildFrameHeader(g_link.sendBuffer, command, 0, nullptr, 0);
     return DataExchange(kFrameHeaderSize);
-}
-
-// Copies at most `size - 1` reply bytes into a zeroed field, so a short reply leaves
-// zeros and a long one is cut with its terminator inside the field.
-void TakeReplyText(char *field, int size)
-{
-    std::memset(field, 0, (size_t)size);
-    int length = g_link.replyLength < size - 1 ? g_link.replyLength : size - 1;
-    std::memcpy(field, ReplyData(), (size_t)length);
 }
 
 void TakeFirmwareText()
@@ -64,6 +57,15 @@ void ShowSensorInfo()
     AppendStatusText("\n\n");
 }
 
+// A parameter read that failed at the end of the check leaves the operator a way on:
+// the link failure's text is in the status box, and a new attempt can be started.
+void KeepConnectionPageUsable()
+{
+    int page = g_app.mainPages[PAGE_CONNECTION];
+    for (int control : {TABCONN_CONNECT, TABCONN_DISCONNECT, TABCONN_BAUDRATE})
+        SetCtrlAttribute(page, control, ATTR_DIMMED, 0);
+}
+
 } // namespace
 
 void CheckComLine(void)
@@ -91,4 +93,6 @@ void CheckComLine(void)
     GetPara();
     if (g_link.sensorConnected == 1)
         SetConnectionButtonsDimmed(0);
+    else
+        KeepConnectionPageUsable();
 }

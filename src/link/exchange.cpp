@@ -1,13 +1,11 @@
 // One request and its reply: building the frame, sending it, waiting for the header
-// and the data within their 3.0 s limits, and checking both.
+// and the data within their 3.0 s limits, and checking both. Everything goes through
+// the link channel, so the same code runs over a transport or over bytes alone.
 #include "link/exchange.h"
 
-#include "link/link_failure.h"
+#include "link/link_channel.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
-#include "platform/rs232.h"
-#include "platform/tcp_client.h"
-#include "ui/userint.h"
 
 #include <cstring>
 
@@ -15,86 +13,78 @@ namespace
 {
 
 constexpr double kReplyTimeLimit = 3.0; // seconds, a strict greater-than test
-// Each pass of a wait sleeps until an event arrives, at most this long, so that the
-// time limit is seen on time and no core spins.
-constexpr double kWaitStep = 0.002;
+// Each pass of a wait sleeps until an event arrives (arriving bytes, a quit request and
+// every UI event wake it), at most this long; the last pass is cut to end at the limit.
+// Only a wait that nothing wakes goes by steps, and few of them cost next to no CPU.
+constexpr double kWaitStep = 0.025;
 // The last sleep of a wait ends just past the limit so that the strict test passes.
 constexpr double kPastLimit = 0.0005;
-constexpr unsigned kTcpWriteTimeoutMs = 2000;
 
-bool OverTcp()
+const LinkChannel &Channel()
 {
-    return g_link.protocol == PROTOCOL_TCP;
+    return CurrentLinkChannel();
 }
 
-void SleepUntilEventOrStep(double start)
+double Elapsed(double start)
 {
-    double step = kReplyTimeLimit - (Timer() - start) + kPastLimit;
+    return Channel().clock() - start;
+}
+
+// Sleeps until an event or the next step; false when waiting must end.
+bool SleepUntilEventOrStep(double start)
+{
+    double step = kReplyTimeLimit - Elapsed(start) + kPastLimit;
     if (step > kWaitStep)
         step = kWaitStep;
-    WaitSystemEvents(step > 0.0 ? step : 0.0);
+    return Channel().wait(step > 0.0 ? step : 0.0);
 }
 
-// Waits until `needed` bytes are queued (RS-232) or stored by the data handler (TCP),
-// or until the limit has passed. True when they came: a reply complete at the moment
-// the limit passes still counts.
-bool WaitForReplyBytes(int needed)
+// Collects arriving bytes until the input holds `needed` of them, the limit counted
+// from `start` has passed, the port reports an error or the program is being closed.
+// True when they came: a reply complete at the moment the limit passes still counts.
+bool WaitForInput(int needed, double start)
 {
-    g_link.startTime = Timer();
-    // The first pass only dispatches what is pending: a data block that came with its
-    // header is there at once and needs no sleep.
-    for (bool firstPass = true;; firstPass = false) {
-        if (firstPass)
-            ProcessSystemEvents();
-        else
-            SleepUntilEventOrStep(g_link.startTime);
-        if (!OverTcp())
-            g_link.receiveCount = GetInQLen(g_link.comPort);
-        g_link.elapsed = Timer() - g_link.startTime;
-        if (g_link.elapsed > kReplyTimeLimit || g_link.receiveCount >= needed)
-            break;
+    g_link.startTime = start;
+    // A data block that came with its header is there already.
+    if (g_link.receiveCount >= needed)
+        return true;
+    // The first pass only dispatches what is pending, without sleeping.
+    bool waiting = Channel().wait(0.0);
+    for (;;) {
+        int errorBits = Channel().collect();
+        if (errorBits > 0)
+            g_link.portStatus = errorBits;
+        g_link.elapsed = Elapsed(start);
+        if (g_link.receiveCount >= needed)
+            return true;
+        if (!waiting || g_link.portStatus > 0 || g_link.elapsed > kReplyTimeLimit)
+            return false;
+        waiting = SleepUntilEventOrStep(start);
     }
-    return g_link.receiveCount >= needed;
 }
 
-// Takes the bytes off the serial port. After a time-out only what is queued is taken,
-// so a missing reply never blocks the window for the port's read time-out.
-void ReadSerialReply(unsigned char *destination, int count, bool complete)
+int Fail(const TextPair &text)
 {
-    g_link.portStatus = GetComStat(g_link.comPort);
-    if (!complete) {
-        int queued = GetInQLen(g_link.comPort);
-        count = queued < count ? queued : count;
-    }
-    if (count > 0)
-        ComRd(g_link.comPort, destination, count);
-}
-
-void SendRequest(int bytesToSend)
-{
-    if (OverTcp()) {
-        g_link.receiveCount = 0;
-        ClientTCPWrite(g_link.tcpHandle, g_link.sendBuffer, bytesToSend, kTcpWriteTimeoutMs);
-    } else {
-        FlushInQ(g_link.comPort);
-        FlushOutQ(g_link.comPort);
-        ComWrt(g_link.comPort, g_link.sendBuffer, bytesToSend);
-    }
+    ReportExchangeFailure(text);
+    return LINK_FAILED;
 }
 
 int CheckErrorReply()
 {
     if (g_link.replyCommand != kErrorReplyCommand)
         return LINK_OK;
-    if (g_link.replyParameter == kErrorUnknownCommand) {
-        ReportLinkFailure(kTxtInvalidOrder);
-        return LINK_FAILED;
-    }
-    if (g_link.replyParameter == kErrorCommunication) {
-        ReportLinkFailure(kTxtSensorCommError);
-        return LINK_FAILED;
-    }
+    if (g_link.replyParameter == kErrorUnknownCommand)
+        return Fail(kTxtInvalidOrder);
+    if (g_link.replyParameter == kErrorCommunication)
+        return Fail(kTxtSensorCommError);
     return LINK_OK;
+}
+
+// A reply echoes the request's command; 0 marks an error reply. Anything else is a
+// frame meant for another request (a late reply, a pushed frame).
+bool IsReplyToRequest(unsigned char requestCommand)
+{
+    return g_link.replyCommand == requestCommand || g_link.replyCommand == kErrorReplyCommand;
 }
 
 } // namespace
@@ -111,13 +101,13 @@ void FillTxBuf(int command, unsigned parameter, unsigned length)
 
 int DataExchange(int bytesToSend)
 {
-    std::memset(g_link.receiveBuffer, 0, sizeof g_link.receiveBuffer);
+    ClearReplyInput();
     g_link.portStatus = 0;
     if (bytesToSend < 0)
         bytesToSend = 0;
     if (bytesToSend > kLinkBufferSize)
         bytesToSend = kLinkBufferSize;
-    SendRequest(bytesToSend);
+    Channel().send(g_link.sendBuffer, bytesToSend);
     if (GetHeaderFrame() != LINK_OK)
         return LINK_FAILED;
     if (g_link.replyLength == 0)
@@ -125,28 +115,32 @@ int DataExchange(int bytesToSend)
     return GetDataFrame();
 }
 
+// Frames that answer another request are skipped whole, header and data, and the wait
+// goes on for the right one within the same limit.
 int GetHeaderFrame(void)
 {
-    bool complete = WaitForReplyBytes(kFrameHeaderSize);
-    if (!OverTcp())
-        ReadSerialReply(g_link.receiveBuffer, kFrameHeaderSize, complete);
-    if (!complete || g_link.portStatus > 0) {
-        ReportLinkFailure(kTxtTimeout);
-        return LINK_FAILED;
+    unsigned char requestCommand = g_link.sendBuffer[1];
+    double start = Channel().clock();
+    for (;;) {
+        if (!WaitForInput(kFrameHeaderSize, start))
+            return Fail(kTxtTimeout);
+        if (CheckHeaderCRC() != LINK_OK)
+            return LINK_FAILED;
+        if (IsReplyToRequest(requestCommand))
+            return CheckErrorReply();
+        int frameSize = kFrameHeaderSize + g_link.replyLength;
+        if (!WaitForInput(frameSize, start))
+            return Fail(kTxtTimeout);
+        DropReplyBytes(frameSize);
     }
-    if (CheckHeaderCRC() != LINK_OK)
-        return LINK_FAILED;
-    return CheckErrorReply();
 }
 
 int CheckHeaderCRC(void)
 {
     const unsigned char *header = g_link.receiveBuffer;
     // A length beyond the receive buffer is as unusable as a broken header.
-    if (!FrameHeaderIsValid(header) || ParseFrameHeader(header).length > kMaxReplyData) {
-        ReportLinkFailure(kTxtBadHeader);
-        return LINK_FAILED;
-    }
+    if (!FrameHeaderIsValid(header) || ParseFrameHeader(header).length > kMaxReplyData)
+        return Fail(kTxtBadHeader);
     FrameHeader fields = ParseFrameHeader(header);
     g_link.replyCommand = fields.command;
     g_link.replyParameter = fields.parameter;
@@ -158,24 +152,11 @@ int CheckHeaderCRC(void)
 int GetDataFrame(void)
 {
     int length = g_link.replyLength;
-    if (length > kMaxReplyData) {
-        ReportLinkFailure(kTxtBadHeader);
-        return LINK_FAILED;
-    }
-    bool complete = false;
-    if (OverTcp()) {
-        complete = WaitForReplyBytes(kFrameHeaderSize + length);
-    } else {
-        complete = WaitForReplyBytes(length);
-        ReadSerialReply(g_link.receiveBuffer + kFrameHeaderSize, length, complete);
-    }
-    if (!complete || g_link.portStatus > 0) {
-        ReportLinkFailure(kTxtTimeout);
-        return LINK_FAILED;
-    }
-    if (crc8Update(g_link.receiveBuffer, kFrameHeaderSize, length, kCrc8Table) != g_link.replyDataCrc) {
-        ReportLinkFailure(kTxtBadData);
-        return LINK_FAILED;
-    }
+    if (length > kMaxReplyData)
+        return Fail(kTxtBadHeader);
+    if (!WaitForInput(kFrameHeaderSize + length, Channel().clock()))
+        return Fail(kTxtTimeout);
+    if (crc8Update(g_link.receiveBuffer, kFrameHeaderSize, length, kCrc8Table) != g_link.replyDataCrc)
+        return Fail(kTxtBadData);
     return LINK_OK;
 }

@@ -90,6 +90,7 @@ long BaudRateFromIndex(int index)
 
 void InitRS232(void)
 {
+    UseTransportChannel();
     StopLoop(LOOP_LIVE);
     CloseCom(g_link.comPort);
     long baudRate = BaudRateFromIndex(g_link.baudIndex);
@@ -107,6 +108,7 @@ void InitRS232(void)
 
 void InitTCP_IP(void)
 {
+    UseTransportChannel();
     if (g_link.tcpConnected)
         DisconnectFromTCPServer(g_link.tcpHandle);
     SetWaitCursor(1);

@@ -98,11 +98,14 @@ void SendParaToFile(void)
 void ReadParaFromFile(void)
 {
     char path[MAX_PATHNAME_LEN];
-    if (SelectParameterFile(VAL_LOAD_BUTTON, path) != VAL_EXISTING_FILE_SELECTED) {
+    int chosen = SelectParameterFile(VAL_LOAD_BUTTON, path);
+    // A chosen name is the next dialog's starting point even when no such file exists.
+    if (chosen > VAL_NO_FILE_SELECTED)
+        RememberParameterFile(path);
+    if (chosen != VAL_EXISTING_FILE_SELECTED) {
         ShowNoFileSelected();
         return;
     }
-    RememberParameterFile(path);
 
     IniText store = Ini_New(0);
     // An unreadable file leaves the store empty; it is then foreign and every key

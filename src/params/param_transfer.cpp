@@ -9,13 +9,13 @@
 #include "link/connection.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
+#include "link/reply_data.h"
 #include "panels/panel_ids.h"
 #include "params/param_form.h"
 #include "params/parameter_set.h"
 #include "ui/userint.h"
 
 #include <cstdio>
-#include <cstring>
 
 namespace
 {
@@ -46,15 +46,6 @@ void ReportPlausibility(const TextPair &text)
     AppendStatusText(report);
 }
 
-// The reply payload, with zeros for whatever a short reply leaves out.
-void TakeParameterPayload()
-{
-    unsigned char payload[kParameterSetBytes] = {0};
-    int length = g_link.replyLength < kParameterSetBytes ? g_link.replyLength : kParameterSetBytes;
-    std::memcpy(payload, ReplyData(), (size_t)length);
-    ParameterSetFromWire(payload);
-}
-
 } // namespace
 
 int SendPara(void)
@@ -79,9 +70,10 @@ int GetPara(void)
             return LINK_FAILED;
         ReportPlausibility(kTxtEepromNotPlausible);
     }
-    if (Exchange(ORDER_READ_PARAMETERS, 0) != LINK_OK)
+    unsigned char payload[kParameterSetBytes];
+    if (Exchange(ORDER_READ_PARAMETERS, 0) != LINK_OK || TakeParameterSetReply(payload) != LINK_OK)
         return LINK_FAILED;
-    TakeParameterPayload();
+    ParameterSetFromWire(payload);
     SetPanelValues();
     InitPanelCtrlAttr();
     return LINK_OK;

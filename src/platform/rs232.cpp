@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <grp.h>
 #include <string>
 #include <sys/ioctl.h>
@@ -23,6 +24,8 @@ constexpr int kErrUnknownSystem = -1;
 constexpr int kErrInvalidPort = -2;
 constexpr int kErrPortNotOpen = -3;
 constexpr int kErrUnknownIo = -4;
+// Not in the runtime's table, so the operator sees the general serial error text.
+constexpr int kErrNotASerialDevice = -5;
 constexpr int kErrNoSerialPort = -6;
 constexpr int kErrCannotOpen = -7;
 constexpr int kErrInvalidParity = -11;
@@ -139,6 +142,19 @@ void WatchPortErrors(int port, QSerialPort *serial)
     });
 }
 
+// A link to /dev/null or to a regular file opens, but no line settings apply to it;
+// that is no baud-rate problem. A path that cannot be opened here is left to the
+// serial port's own open, which reports why.
+bool NotASerialDevice(const std::string &path)
+{
+    int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool terminal = isatty(fd) == 1;
+    ::close(fd);
+    return !terminal;
+}
+
 std::string OwningGroupName(const std::string &path)
 {
     struct stat info;
@@ -191,6 +207,8 @@ int OpenComConfig(int port, const char *deviceName, long baudRate, int parity, i
     if (path.empty())
         return kErrNoSerialPort;
 
+    if (NotASerialDevice(path))
+        return kErrNotASerialDevice;
     auto *serial = new QSerialPort();
     serial->setPortName(QString::fromStdString(path));
     if (!serial->open(QIODevice::ReadWrite)) {

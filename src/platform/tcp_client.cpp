@@ -160,7 +160,8 @@ int WaitForConnected(QTcpSocket *socket, unsigned timeoutMs)
     clock.start();
     while (!finished && socket->state() != QAbstractSocket::ConnectedState) {
         double remaining = (double)timeoutMs / 1000.0 - (double)clock.elapsed() / 1000.0;
-        if (remaining <= 0.0) {
+        // A program being closed does not wait for the connection either.
+        if (remaining <= 0.0 || QuitRequested()) {
             result = kTcpTimeout;
             break;
         }

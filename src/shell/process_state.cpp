@@ -8,6 +8,7 @@
 #include "live/live_state.h"
 #include "live/recorder_state.h"
 #include "params/parameter_set.h"
+#include "ui/ui_init.h"
 
 void ResetProcessState(void)
 {
@@ -19,4 +20,5 @@ void ResetProcessState(void)
     ResetRecorderState();
     ResetGraphPanel();
     ResetConvTableState();
+    ResetQuitRequest();
 }

@@ -3,6 +3,7 @@
 #include "ui/ui_qt.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -38,6 +39,27 @@ template <typename Change> void ChangeList(QComboBox *combo, Change change)
     combo->setEditText(text);
 }
 
+// Leaving an editable combo box makes it announce `activated` when its text matches
+// an item other than the current one. Only Enter and a choice from the list commit the
+// address box, so the box marks the time its focus leaves.
+class FocusLeaveMarker : public QObject
+{
+  public:
+    using QObject::QObject;
+    bool leaving = false;
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::FocusOut || leaving)
+            return false;
+        leaving = true;
+        watched->event(event);
+        leaving = false;
+        return true;
+    }
+};
+
 QComboBox *CreateAddressBox(int panel, int control, QLineEdit *field)
 {
     auto *combo = new QComboBox;
@@ -47,7 +69,11 @@ QComboBox *CreateAddressBox(int panel, int control, QLineEdit *field)
     combo->lineEdit()->setMaxLength(field->maxLength());
     combo->setEditText(field->text());
     WireStringCommit(panel, control, combo->lineEdit());
-    QObject::connect(combo, &QComboBox::activated, combo, [panel, control, combo](int index) {
+    auto *marker = new FocusLeaveMarker(combo);
+    combo->installEventFilter(marker);
+    QObject::connect(combo, &QComboBox::activated, combo, [panel, control, combo, marker](int index) {
+        if (marker->leaving)
+            return;
         combo->setEditText(combo->itemText(index));
         CommitStringCtrl(panel, control, true);
     });

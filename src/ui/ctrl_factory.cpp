@@ -42,6 +42,10 @@ void AddButtonShortcut(int panel, int control, const CtrlDef &def, QPushButton *
     auto *shortcut = new QShortcut(QKeySequence(Text(def.shortcut)), PanelWidget(panel));
     shortcut->setContext(Qt::WindowShortcut);
     QObject::connect(shortcut, &QShortcut::activated, button, [panel, control, button] {
+        // The field being typed into commits first, as when the button is clicked with
+        // the mouse, so that the action works on what the form shows.
+        if (button->isEnabled() && !button->isHidden())
+            button->setFocus(Qt::ShortcutFocusReason);
         CtrlRecord *ctrl = FindCtrl(panel, control);
         // A dimmed, hidden or indicator button ignores its key like a click.
         if (ctrl && !ctrl->dimmed && !ctrl->indicator && button->isEnabled() && !button->isHidden())

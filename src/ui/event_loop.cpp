@@ -57,9 +57,14 @@ int QuitUserInterface(int code)
     return UIE_OK;
 }
 
-bool QuitRequested()
+bool QuitRequested(void)
 {
     return State().quitPending;
+}
+
+void ResetQuitRequest(void)
+{
+    State().quitPending = false;
 }
 
 int ProcessSystemEvents(void)

@@ -19,9 +19,32 @@ PopupResponder &TheResponder()
     return responder;
 }
 
+// After a quit request no new dialog opens: the pop-up is answered as its Escape key
+// would answer it, so that the program ends instead of waiting for an operator.
+PopupAnswer EscapeAnswer(const PopupRequest &request)
+{
+    PopupAnswer answer;
+    switch (request.kind) {
+    case POPUP_GENERIC:
+        answer.result = request.escapeButton >= 1 && request.escapeButton <= (int)request.buttons.size()
+                            ? request.escapeButton
+                            : request.defaultButton;
+        break;
+    default:
+        // Message: OK; question: no; file dialog: no file.
+        answer.result = 0;
+        break;
+    }
+    return answer;
+}
+
 // The responder is copied first: it may install another one while it answers.
 bool AskResponder(const PopupRequest &request, PopupAnswer *answer)
 {
+    if (QuitRequested()) {
+        *answer = EscapeAnswer(request);
+        return true;
+    }
     PopupResponder responder = TheResponder();
     if (!responder)
         return false;
@@ -97,6 +120,9 @@ void PrepareFileDialog(QFileDialog &dialog, const PopupRequest &request, bool re
     dialog.setAcceptMode(request.buttonType == VAL_SAVE_BUTTON ? QFileDialog::AcceptSave
                                                                : QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::ReadOnly, request.allowMakeDirectory == 0);
+    // Whether an existing file may be replaced is the program's question to ask, in
+    // the operator's language; the dialog asks none of its own.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setNameFilters(NameFilters(request.fileTypeList, restrictExtension));
     if (!request.defaultDirectory.empty())
         dialog.setDirectory(QString::fromStdString(request.defaultDirectory));

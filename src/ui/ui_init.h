@@ -9,3 +9,7 @@ int InitUserInterface(int *argc, char **argv);
 void SetProjectDirOverride(const char *directory);
 // The override, or null when none is set.
 const char *ProjectDirOverride(void);
+
+// Forgets a quit request that no event loop has taken up (tests that answer "Close"
+// without running the loop, and a fresh start of the program).
+void ResetQuitRequest(void);

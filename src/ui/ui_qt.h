@@ -115,8 +115,6 @@ int CreateCtrl(int panel, const CtrlDef &def);
 // Pop-up dialogs the operator has not answered yet are answered as with Escape, so
 // that a quit request (QuitUserInterface) is not held up by a dialog (popups.cpp).
 void CloseRunningPopups();
-// Whether QuitUserInterface asked the event loop to end (event_loop.cpp).
-bool QuitRequested();
 
 // Copies text into a caller's buffer of `size` bytes, cut at a character boundary and
 // always terminated. Returns UIE_INVALID_VALUE for a null buffer or a size below 1.

@@ -300,6 +300,10 @@ void SetUiErrorHook(UiErrorHook hook);
 // Event loop
 int RunUserInterface(void); // dispatches events until QuitUserInterface; returns its code
 int QuitUserInterface(int code);
+// True from QuitUserInterface until the event loop has ended. Meanwhile no pop-up
+// opens (each is answered as its Escape key would answer it) and wait loops return,
+// so that a close request is never held up.
+bool QuitRequested(void);
 int ProcessSystemEvents(void); // dispatches pending events, then returns
 // Dispatches events, sleeping until the next event arrives or maxSeconds pass. Wait
 // loops call it instead of ProcessSystemEvents so that they never spin a core.

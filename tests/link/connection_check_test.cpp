@@ -3,11 +3,13 @@
 #include "link_test_env.h"
 
 #include "app/app_state.h"
+#include "link/connection.h"
 #include "link/exchange.h"
 #include "link/firmware_text.h"
 #include "link/link_state.h"
 #include "panels/panel_ids.h"
 #include "support/popup_script.h"
+#include "support/ui_actions.h"
 #include "ui/userint.h"
 
 #include <QTimer>
@@ -108,6 +110,8 @@ TEST_F(ConnectionCheckTest, ForeignFirmwareIsAMismatchThatKeepsTheConnectedFlag)
         EXPECT_EQ(question.escapeButton, 1);
         EXPECT_EQ(g_link.sensorConnected, 1);
         EXPECT_EQ(sensor.CountRequests(ORDER_READ_SENSOR_INFO), 0);
+        // "Close" asked the event loop to end; it does so at once.
+        EXPECT_EQ(RunUserInterface(), 0);
     }
 }
 
@@ -186,4 +190,32 @@ TEST_F(ConnectionCheckTest, FailedRequestInTheCheckOffersCloseOrOffline)
     ASSERT_EQ(popups.Count(), 1);
     EXPECT_EQ(popups.Last().message, kCouldNotConnectText);
     EXPECT_EQ(sensor.CountRequests(ORDER_READ_PARAMETERS), 0);
+}
+
+// The parameter read that ends the check fails: no question, but the connection page
+// stays usable for the next attempt, with the link layer's text in the status box.
+TEST_F(ConnectionCheckTest, FailedParameterReadLeavesConnectOperable)
+{
+    sensor.SetResponder([](const Bytes &request) {
+        if (request[1] == ORDER_READ_PARAMETERS)
+            return Reply(kErrorReplyCommand, 2);
+        return SensorLikeReply(request);
+    });
+    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
+    PopupScript popups;
+    CheckComLine();
+    EXPECT_EQ(popups.Count(), 0);
+    EXPECT_EQ(g_link.sensorConnected, 0);
+    EXPECT_NE(Status().find("Communication error! \nYou may have to reduce baudrate!\n\n"), std::string::npos)
+        << Status();
+    EXPECT_FALSE(Dimmed(ConnectionPage(), TABCONN_CONNECT));
+    EXPECT_FALSE(Dimmed(ConnectionPage(), TABCONN_DISCONNECT));
+    EXPECT_TRUE(ConnectionButtonsDimmed());
+
+    // The next attempt through CONNECT succeeds and brings everything back.
+    sensor.SetResponder(SensorLikeReply);
+    ClickButton(ConnectionPage(), TABCONN_CONNECT);
+    EXPECT_EQ(g_link.sensorConnected, 1) << Status();
+    EXPECT_FALSE(Dimmed(g_app.mainPanel, MAINP_GO));
+    EXPECT_FALSE(ConnectionButtonsDimmed());
 }

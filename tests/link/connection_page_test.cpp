@@ -94,6 +94,28 @@ TEST_F(ConnectionPageTest, AddressHistoryKeepsTenDistinctEntriesMostRecentFirst)
     EXPECT_EQ(std::count(history.begin(), history.end(), "10.0.0.5"), 1);
 }
 
+// Clicking into the box and out again, without typing, is no commit: an editable
+// combo box announces a choice on focus loss when its text matches another entry.
+TEST_F(ConnectionPageTest, LeavingTheAddressBoxWithoutTypingCommitsNothing)
+{
+    ASSERT_TRUE(CommitString(ConnectionPage(), TABCONN_IPADDRESS, "127.0.0.1"));
+    ASSERT_TRUE(CommitString(ConnectionPage(), TABCONN_IPADDRESS, "a.example"));
+    SetCtrlVal(ConnectionPage(), TABCONN_IPADDRESS, "127.0.0.1");
+    SetConnectionButtonsDimmedForTest(0);
+    const std::vector<std::string> history = {"a.example", "127.0.0.1"};
+    ASSERT_EQ(AddressHistory(), history);
+
+    ASSERT_TRUE(LeftClick(ConnectionPage(), TABCONN_IPADDRESS));
+    ASSERT_TRUE(MoveFocusAway(ConnectionPage()));
+    EXPECT_EQ(AddressHistory(), history);
+    EXPECT_FALSE(Dimmed(ConnectionPage(), TABCONN_ACCEPT));
+
+    // Enter is a commit, also without typing.
+    ASSERT_TRUE(CommitString(ConnectionPage(), TABCONN_IPADDRESS, "127.0.0.1"));
+    EXPECT_EQ(AddressHistory(), (std::vector<std::string>{"127.0.0.1", "a.example"}));
+    EXPECT_TRUE(Dimmed(ConnectionPage(), TABCONN_ACCEPT));
+}
+
 TEST_F(ConnectionPageTest, FindPortsListsThePortsPresent)
 {
     LinkedPty first(dir, 1), third(dir, 3);

@@ -223,3 +223,43 @@ TEST_F(ExchangeTest, WaitingForAReplyThatNeverComesCostsLittleCpuTime)
     EXPECT_LT(cpu, wall / 4.0);
     ExpectLinkFailure(kTimeoutText);
 }
+
+// Frames that answer no request of ours (a late reply, frames the sensor pushed) are
+// skipped with their data; the wait for the right reply keeps its one 3.0 s limit.
+TEST_F(ExchangeTest, FramesForOtherRequestsAreSkippedWithinTheSameLimit)
+{
+    Bytes lateAck = Frame(ORDER_WRITE_PARAMETERS, 0);
+    Bytes pushed = Frame(ORDER_READ_DATA_FRAME, 0, Bytes(kLiveFrameBytes, 7));
+    Bytes stopAck = Frame(ORDER_AUTO_SEND, 0);
+    Bytes glued = pushed;
+    glued.insert(glued.end(), pushed.begin(), pushed.end());
+    glued.insert(glued.end(), stopAck.begin(), stopAck.end());
+    struct Case {
+        const char *name;
+        int command;
+        ReplyPlan plan;
+    };
+    const Case cases[] = {
+        {"late acknowledgement first", ORDER_SAVE_PARAMETERS_TO_EEPROM,
+         ReplyPlan{{0.0, lateAck}, {0.2, Frame(ORDER_SAVE_PARAMETERS_TO_EEPROM, 3)}}},
+        {"pushed frames glued to the acknowledgement", ORDER_AUTO_SEND, ReplyPlan{{0.0, glued}}},
+        {"pushed frame split across reads", ORDER_AUTO_SEND,
+         ReplyPlan{{0.0, Bytes(pushed.begin(), pushed.begin() + 5)},
+                   {0.1, Bytes(pushed.begin() + 5, pushed.end())},
+                   {1.5, stopAck}}},
+    };
+    for (const Case &c : cases) {
+        Answer(c.plan);
+        EXPECT_EQ(Exchange(c.command), LINK_OK) << c.name << "\n" << Status();
+        EXPECT_EQ(g_link.replyCommand, c.command) << c.name;
+        EXPECT_EQ(g_link.replyLength, 0) << c.name;
+    }
+    EXPECT_EQ(Status(), "");
+
+    // Stray frames alone never make a reply: the limit still ends the wait.
+    Answer(ReplyPlan{{0.0, lateAck}, {1.5, pushed}, {1.4, lateAck}});
+    double start = WallSeconds();
+    EXPECT_EQ(Exchange(ORDER_AUTO_SEND), LINK_FAILED);
+    EXPECT_LT(WallSeconds() - start, 3.5);
+    ExpectLinkFailure(kTimeoutText);
+}

@@ -6,10 +6,12 @@
 #include "app/long_operation.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
+#include "link/parameter_fields.h"
 #include "panels/callbacks.h"
 #include "panels/panel_ids.h"
 #include "params/param_transfer.h"
 #include "params/parameter_set.h"
+#include "support/ui_actions.h"
 #include "ui/userint.h"
 
 namespace
@@ -116,7 +118,7 @@ TEST_F(ParamTransferTest, AFailedFirstCommandEndsTheTransfer)
     ExpectLinkFailure("Invalid order number! \nVerify PC and sensor software!");
 }
 
-TEST_F(ParamTransferTest, GetTakesThePayloadAndZerosWhatAShortReplyLeavesOut)
+TEST_F(ParamTransferTest, GetTakesThePayloadAndRefusesAReplyOfAnotherLength)
 {
     Bytes payload = PlausibleParameters();
     PutLe16(payload.data(), 777); // POWER
@@ -132,25 +134,51 @@ TEST_F(ParamTransferTest, GetTakesThePayloadAndZerosWhatAShortReplyLeavesOut)
     GetCtrlVal(g_app.mainPages[PAGE_PARAMETERS_1], TABPARA1_POWER, &power);
     EXPECT_EQ(power, 777);
 
-    // A reply without the last two fields: they become zero, whatever they were.
-    Bytes tail = payload;
-    PutLe16(tail.data() + 2 * 30, 1);    // ADJ CHANNEL OFFSET
-    PutLe16(tail.data() + 2 * 31, 1234); // CH0 OFFSET
-    Bytes shortPayload(payload.begin(), payload.begin() + 60);
-    Bytes *next = &tail;
-    sensor.SetResponder([&next](const Bytes &request) {
+    // A reply without the last two fields, one with two more, and an acknowledgement
+    // without data: each is an incorrect data frame, and record and form stay as they were.
+    PutLe16(payload.data() + 2 * 30, 1);    // ADJ CHANNEL OFFSET
+    PutLe16(payload.data() + 2 * 31, 1234); // CH0 OFFSET
+    sensor.SetResponder([payload](const Bytes &request) {
         if (request[1] == ORDER_READ_PARAMETERS)
-            return Reply(ORDER_READ_PARAMETERS, 0, *next);
+            return Reply(ORDER_READ_PARAMETERS, 0, payload);
         return SensorLikeReply(request);
     });
     ASSERT_EQ(GetPara(), 1);
     ASSERT_EQ(ParameterSet.Ch0Offset, 1234);
-    ASSERT_EQ(ParameterSet.AdjChannelOffset, 1);
-    next = &shortPayload;
-    ASSERT_EQ(GetPara(), 1);
-    EXPECT_EQ(ParameterSet.Power, 777);
-    EXPECT_EQ(ParameterSet.AdjChannelOffset, 0);
-    EXPECT_EQ(ParameterSet.Ch0Offset, 0);
+    Bytes longPayload = payload;
+    longPayload.resize(68, 0x11);
+    for (Bytes wrong : {Bytes(payload.begin(), payload.begin() + 60), longPayload, Bytes()}) {
+        ClearStatus();
+        g_link.sensorConnected = 1;
+        Bytes changed = wrong;
+        if (changed.size() >= 2)
+            PutLe16(changed.data(), 555);
+        sensor.SetResponder([changed](const Bytes &request) {
+            if (request[1] == ORDER_READ_PARAMETERS)
+                return Reply(ORDER_READ_PARAMETERS, 0, changed);
+            return SensorLikeReply(request);
+        });
+        EXPECT_EQ(GetPara(), -1) << wrong.size();
+        ExpectLinkFailure(kBadDataText);
+        EXPECT_EQ(ParameterSet.Power, 777);
+        EXPECT_EQ(ParameterSet.Ch0Offset, 1234);
+        GetCtrlVal(g_app.mainPages[PAGE_PARAMETERS_1], TABPARA1_POWER, &power);
+        EXPECT_EQ(power, 777);
+    }
+}
+
+// F9 while the operator is still typing: what goes to the sensor is what the form shows.
+TEST_F(ParamTransferTest, SendKeyWhileTypingSendsTheTypedValue)
+{
+    SelectMemory(PARA_MEMORY_RAM);
+    ASSERT_TRUE(ShowAndActivate(g_app.mainPanel));
+    SetActiveTabPage(g_app.mainPanel, MAINP_TAB, PAGE_PARAMETERS_2);
+    int page = g_app.mainPages[PAGE_PARAMETERS_2];
+    ASSERT_TRUE(TypeText(page, TABPARA2_HYST1, "66"));
+    PressKey(g_app.mainPanel, Qt::Key_F9);
+    ASSERT_EQ(sensor.CountRequests(ORDER_WRITE_PARAMETERS), 1);
+    Bytes write = sensor.Requests().at(0);
+    EXPECT_EQ(GetLe16(write.data() + kFrameHeaderSize + 2 * PF_HYSTERESIS_1), 66);
 }
 
 TEST_F(ParamTransferTest, SendAndGetWhileLiveDataRunsAreQueuedAsFlags)

@@ -5,6 +5,7 @@
 #include "app/app_state.h"
 #include "link/link_state.h"
 #include "panels/panel_ids.h"
+#include "params/param_transfer.h"
 #include "params/parameter_set.h"
 #include "platform/rs232.h"
 #include "support/popup_script.h"
@@ -12,6 +13,8 @@
 #include "support/sim_process.h"
 #include "support/ui_actions.h"
 #include "ui/userint.h"
+
+#include <cstring>
 
 namespace
 {
@@ -98,8 +101,49 @@ class SimLinkTest : public LinkProgramTest
         EXPECT_FALSE(Dimmed(g_app.mainPanel, MAINP_SEND));
     }
 
+    // SEND answered 3.5 s late times out; the GET right after it meets SEND's late
+    // acknowledgement first and must wait for its own reply. A GET whose reply is cut
+    // short is refused. Neither may change the form.
+    void LateAndTruncatedRepliesLeaveTheFormAlone()
+    {
+        ASSERT_EQ(g_link.sensorConnected, 1) << Status();
+        g_app.paraMemory = PARA_MEMORY_RAM;
+        ASSERT_EQ(GetPara(), 1);
+        ParameterFields before = ParameterSet;
+        ASSERT_NE(before.Power, 0);
+        ASSERT_TRUE(SendSimControl(sim, "delay 3500"));
+        ClearStatus();
+        EXPECT_EQ(SendPara(), -1);
+        ExpectLinkFailure(kTimeoutText);
+
+        ASSERT_TRUE(SendSimControl(sim, "clear"));
+        ClearStatus();
+        EXPECT_EQ(GetPara(), 1) << Status();
+        EXPECT_EQ(Status(), "");
+        EXPECT_EQ(std::memcmp(&ParameterSet, &before, sizeof before), 0);
+        EXPECT_EQ(FormPower(), before.Power);
+
+        ASSERT_TRUE(SendSimControl(sim, "truncate 40"));
+        EXPECT_EQ(GetPara(), -1);
+        ExpectLinkFailure(kTimeoutText);
+        EXPECT_EQ(std::memcmp(&ParameterSet, &before, sizeof before), 0);
+        EXPECT_EQ(FormPower(), before.Power);
+    }
+
     SimProcess sim;
 };
+
+TEST_F(SimLinkTest, LateReplyOverTcpIsNotTakenForTheNextRequest)
+{
+    StartSimOverTcp();
+    LateAndTruncatedRepliesLeaveTheFormAlone();
+}
+
+TEST_F(SimLinkTest, LateReplyOverAPseudoTerminalIsNotTakenForTheNextRequest)
+{
+    StartSimOverPty();
+    LateAndTruncatedRepliesLeaveTheFormAlone();
+}
 
 TEST_F(SimLinkTest, OverTcpConnectsAtStartUpAndTransfersParameters)
 {

@@ -18,6 +18,7 @@
 #include <climits>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -185,6 +186,8 @@ TEST_F(TransportTest, UnreachableHostFailsWithinFiveSeconds)
     PopupScript popups;
     popups.Answer(1).Answer(1);
     StartWithSettings(TcpSettingsFile(ClosedPort()));
+    // "Close" at start-up ends the event loop at once, before the next attempt.
+    EXPECT_EQ(RunUserInterface(), 0);
     ClearStatus();
     UnansweredListener unreachable;
     std::string portText = std::to_string(unreachable.port) + " (no answer)";
@@ -219,6 +222,28 @@ TEST_F(TransportTest, SerialOpenErrorsReportTheirTexts)
     InitRS232();
     EXPECT_EQ(g_link.lastOpenResult, -2);
     ExpectLinkFailure("Invalid port number");
+}
+
+// A port linked to something that is no serial device gets the general serial error
+// text, not the baud-rate one, which would send the operator to the wrong setting.
+TEST_F(TransportTest, APortThatIsNoSerialDeviceGetsTheGeneralSerialText)
+{
+    PopupScript popups;
+    popups.Answer(2);
+    StartWithSettings(SerialSettingsFile(60));
+    std::string regular = dir + "/plain.txt";
+    WriteWholeFile(regular, "not a serial port");
+    mkdir((dir + "/ports").c_str(), 0755);
+    for (const std::string &target : {std::string("/dev/null"), regular}) {
+        std::string link = dir + "/ports/COM2";
+        unlink(link.c_str());
+        ASSERT_EQ(symlink(target.c_str(), link.c_str()), 0);
+        ClearStatus();
+        g_link.comPort = 2;
+        InitRS232();
+        EXPECT_LT(g_link.lastOpenResult, 0) << target;
+        ExpectLinkFailure("RS-232 error!");
+    }
 }
 
 TEST_F(TransportTest, SerialPortOpensAtTheSpeedOfItsIndex)

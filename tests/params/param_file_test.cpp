@@ -220,8 +220,11 @@ TEST_F(ParamFileTest, LoadNeedsAnExistingFile)
     SetCtrlVal(Page1(), TABPARA1_POWER, 444);
     ChooseFile(dir + "/absent.ini");
     ReadParaFromFile();
+    // The chosen name is remembered for the next dialog although no such file exists.
+    EXPECT_EQ(dir + "/absent.ini", std::string(g_app.parameterFilePath));
     ChooseFile("");
     ReadParaFromFile();
+    EXPECT_EQ(dir + "/absent.ini", std::string(g_app.parameterFilePath));
     ASSERT_EQ(2u, Messages().size());
     EXPECT_EQ(kNoFileMessage, Messages()[0]);
     EXPECT_EQ(kNoFileMessage, Messages()[1]);

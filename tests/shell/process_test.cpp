@@ -5,16 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
 #include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <grp.h>
+#include <netinet/in.h>
 #include <spawn.h>
 #include <string>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 extern char **environ;
 
@@ -78,6 +83,85 @@ void EndsLikeTheCloseBox(int signalNumber)
     std::system(("rm -rf '" + dir + "'").c_str());
 }
 
+// Whether the process has its own handler for the signal installed (/proc status).
+bool Catches(pid_t pid, int signalNumber)
+{
+    std::string status = ReadWholeFile("/proc/" + std::to_string(pid) + "/status");
+    size_t at = status.find("SigCgt:");
+    if (at == std::string::npos)
+        return false;
+    unsigned long long mask = std::strtoull(status.c_str() + at + 7, nullptr, 16);
+    return (mask >> (signalNumber - 1)) & 1ULL;
+}
+
+bool WaitUntilCatching(pid_t pid, int signalNumber, double seconds)
+{
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (Catches(pid, signalNumber))
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return false;
+}
+
+// A loopback listener whose accept queue is full, so a connect to it waits unanswered.
+struct UnansweredListener {
+    int listenFd = -1;
+    std::vector<int> queued;
+    int port = 0;
+
+    UnansweredListener()
+    {
+        listenFd = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        bind(listenFd, (sockaddr *)&address, sizeof address);
+        listen(listenFd, 0);
+        getsockname(listenFd, (sockaddr *)&address, &length);
+        port = ntohs(address.sin_port);
+        for (int i = 0; i < 4; ++i) {
+            int fd = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            connect(fd, (sockaddr *)&address, sizeof address);
+            queued.push_back(fd);
+        }
+        usleep(100000);
+    }
+    ~UnansweredListener()
+    {
+        for (int fd : queued)
+            close(fd);
+        close(listenFd);
+    }
+};
+
+// SIGTERM while the start-up connection attempt waits (for the TCP connect or for a
+// reply): the wait returns, the "Could not establish connection!" question that would
+// follow never opens, and the program ends at once with its settings stored. On the
+// offscreen platform an opened dialog would keep the process alive for good.
+void EndsPromptlyDuringTheWait(int tcpPort)
+{
+    std::string dir = CopyProgramDirectory();
+    ASSERT_FALSE(dir.empty());
+    WriteWholeFile(dir + "/PanelSettings.cfg", TcpSettingsFile(tcpPort));
+    pid_t pid = StartProgramProcess(dir);
+    ASSERT_GT(pid, 0);
+    ASSERT_TRUE(WaitUntilCatching(pid, SIGTERM, 20.0));
+    // The connect (5 s) or the first reply wait (3 s) is under way by now.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+    auto signalled = std::chrono::steady_clock::now();
+    ASSERT_EQ(kill(pid, SIGTERM), 0);
+    EXPECT_EQ(WaitForExit(pid, 8.0), 0);
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - signalled).count();
+    std::printf("ended %.2f s after SIGTERM\n", seconds);
+    EXPECT_NE(
+        ReadWholeFile(dir + "/PanelSettings.cfg").find("PORT NUMBER = \"" + std::to_string(tcpPort) + "\""),
+        std::string::npos);
+    std::system(("rm -rf '" + dir + "'").c_str());
+}
+
 // Starts the program as an ordinary user with its own home and configuration
 // directory: root gives up its rights in the child, anyone else gets a program
 // directory without write permission.
@@ -104,6 +188,19 @@ struct CommandLineCase {
 };
 
 } // namespace
+
+TEST(ProgramProcess, SigtermDuringTheConnectWaitEndsTheProgramAtOnce)
+{
+    UnansweredListener unanswered;
+    EndsPromptlyDuringTheWait(unanswered.port);
+}
+
+TEST(ProgramProcess, SigtermDuringTheReplyWaitEndsTheProgramAtOnce)
+{
+    SimProcess sim;
+    ASSERT_TRUE(StartSim(sim, {"--tcp", "0", "--no-reply"}));
+    EndsPromptlyDuringTheWait(sim.tcpPort);
+}
 
 // Answers on the command line come without a window: with no display and no platform
 // chosen, opening one would abort the program.

@@ -223,3 +223,18 @@ TEST(StartupAnswer, CloseAtTheStartupQuestionEndsTheProgramBeforeTheLoopRuns)
     EXPECT_EQ(g_app.paraMemory, 1);
     StopProgram();
 }
+
+// A quit, from the close box or from a question's "Close", ends every long operation
+// at its next pass and lets none start until the event loop has ended.
+TEST(LongOperations, AQuitEndsEveryLoopAndStartsNone)
+{
+    ASSERT_TRUE(StartLoop(LOOP_LIVE));
+    EXPECT_TRUE(LoopRunning(LOOP_LIVE));
+    QuitUserInterface(0);
+    EXPECT_FALSE(LoopRunning(LOOP_LIVE));
+    StopLoop(LOOP_LIVE);
+    EXPECT_FALSE(StartLoop(LOOP_SCAN));
+    EXPECT_EQ(RunUserInterface(), 0);
+    EXPECT_TRUE(StartLoop(LOOP_SCAN));
+    ResetLoops();
+}

@@ -188,6 +188,32 @@ TEST_F(RuntimeEvents, ShortcutKeyCommitsItsButtonUnlessDimmed)
     EXPECT_EQ(CountEvents(BUTTON, EVENT_COMMIT), 1);
 }
 
+// A shortcut key pressed while a field is being typed into commits the field first,
+// as a click on the button does, for every kind of field the operator types into.
+TEST_F(RuntimeEvents, ShortcutKeyCommitsTheFieldBeingTypedIntoFirst)
+{
+    struct Typed {
+        int control;
+        const char *text;
+    };
+    for (Typed typed :
+         {Typed{NUMERIC, "42"}, Typed{DOUBLE, "12.5"}, Typed{STRING, "abc"}, Typed{TEXTBOX, "note"}}) {
+        ClearRecordedEvents();
+        if (typed.control == TEXTBOX) {
+            SetActiveCtrl(panel, TEXTBOX);
+            QTest::keyClicks(QApplication::focusWidget(), typed.text);
+        } else {
+            ASSERT_TRUE(TypeText(panel, typed.control, typed.text));
+        }
+        PressKey(panel, Qt::Key_F11);
+        std::vector<int> commits;
+        for (const RecordedEvent &event : RecordedEvents())
+            if (event.event == EVENT_COMMIT)
+                commits.push_back(event.control);
+        EXPECT_EQ(commits, (std::vector<int>{typed.control, BUTTON})) << typed.text;
+    }
+}
+
 TEST_F(RuntimeEvents, DimmedControlsRaiseNothing)
 {
     for (int control : {BUTTON, TOGGLE, NUMERIC, RING, STRING})

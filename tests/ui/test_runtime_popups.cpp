@@ -3,6 +3,7 @@
 #include "ui/userint.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -205,18 +206,76 @@ namespace
 TEST(RuntimePopups, QuittingAnswersOpenDialogsLikeEscape)
 {
     RealDialogs real;
+    // Each quit is taken up by the loop before the next dialog, which would otherwise
+    // not open at all.
     real.WhenShown([](QWidget *) { QuitUserInterface(5); });
     EXPECT_EQ(GenericMessagePopup("Message!", "Could not establish connection!", "Close", "Offline", nullptr,
                                   1, 1, 2),
               2);
+    EXPECT_EQ(RunUserInterface(), 5);
     real.WhenShown([](QWidget *) { QuitUserInterface(5); });
     EXPECT_EQ(ConfirmPopup("Info!", "Sure?"), 0);
+    EXPECT_EQ(RunUserInterface(), 5);
     // Even a file dialog that offers no cancel gives way.
     char path[MAX_PATHNAME_LEN] = "";
     real.WhenShown([](QWidget *) { QuitUserInterface(5); });
     EXPECT_EQ(FileSelectPopup("", "", "*.ini", "Load", VAL_LOAD_BUTTON, 0, 0, 0, 0, path),
               VAL_NO_FILE_SELECTED);
     EXPECT_EQ(RunUserInterface(), 5);
+}
+
+// After a quit no pop-up opens, neither for the operator nor for a responder: each is
+// answered as its Escape key would answer it, until the loop has ended.
+TEST(RuntimePopups, NoPopUpOpensOnceAQuitIsRequested)
+{
+    PopupScript script;
+    script.Answer(1).Answer(1).Answer(3).AnswerFile(VAL_EXISTING_FILE_SELECTED, "/tmp");
+    QuitUserInterface(0);
+    EXPECT_TRUE(QuitRequested());
+    EXPECT_EQ(MessagePopup("Info!", "No file was selected!"), 0);
+    EXPECT_EQ(ConfirmPopup("Info!", "Sure?"), 0);
+    EXPECT_EQ(GenericMessagePopup("Message!", "Could not establish connection!", "Close", "Offline", nullptr,
+                                  1, 1, 1),
+              1);
+    EXPECT_EQ(GenericMessagePopup("t", "m", "A", "B", "C", 1, 1, 3), 3);
+    char path[MAX_PATHNAME_LEN] = "x";
+    EXPECT_EQ(FileSelectPopup("", "", "*.ini", "Load", VAL_LOAD_BUTTON, 0, 0, 0, 0, path),
+              VAL_NO_FILE_SELECTED);
+    EXPECT_STREQ(path, "");
+    EXPECT_EQ(script.Count(), 0);
+    EXPECT_EQ(RunUserInterface(), 0);
+    EXPECT_FALSE(QuitRequested());
+    EXPECT_EQ(ConfirmPopup("Info!", "Sure?"), 1);
+}
+
+// Replacing an existing file is the program's question; the dialog asks none itself.
+TEST(RuntimePopups, SaveDialogAsksNothingAboutAnExistingFile)
+{
+    QTemporaryDir dir;
+    QString existing = dir.filePath("Parameter.ini");
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    RealDialogs real;
+    bool asked = false;
+    real.WhenShown([&asked, existing](QWidget *widget) {
+        QTimer::singleShot(100, [&asked] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked = true;
+                box->done(QMessageBox::Yes);
+            }
+        });
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
+        ASSERT_NE(dialog, nullptr);
+        dialog->selectFile(existing);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    char path[MAX_PATHNAME_LEN] = "";
+    EXPECT_EQ(FileSelectPopup(dir.path().toUtf8().constData(), "Parameter.ini", "*.ini", "Parameter",
+                              VAL_SAVE_BUTTON, 0, 0, 1, 1, path),
+              VAL_EXISTING_FILE_SELECTED);
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(QString::fromUtf8(path), QDir::toNativeSeparators(existing));
 }
 
 } // namespace
