@@ -1,6 +1,6 @@
-// Callback of the connection page's HARDWARE INFO button. For now it answers a right
-// click with its help text; writing the hardware info file arrives with the
-// hardware info work.
+// Callback of the connection page's HARDWARE INFO button.
+#include "link/connection.h"
+#include "link/hwinfo_file.h"
 #include "link/hwinfo_texts.h"
 #include "ui/callbacks.h"
 #include "ui/userint.h"
@@ -10,6 +10,11 @@ int CBF_ButtonGenHwInfoFile(int, int, int event, void *, int, int)
     switch (event) {
     case EVENT_RIGHT_CLICK:
         ShowHelpPopup(kHelpButtonGenHwInfoFile);
+        break;
+    case EVENT_COMMIT:
+        SetButtonsDimmed(DIM_ALL_GROUPS, 1);
+        GenerateHWInfoFile();
+        SetButtonsDimmed(DIM_ALL_GROUPS, 0);
         break;
     }
     return 0;

@@ -32,3 +32,11 @@ void SyncCtrlLabel(const CtrlRecord &ctrl)
     label->setVisible(!widget->isHidden() && !label->text().isEmpty());
     label->setEnabled(!ctrl.dimmed);
 }
+
+void FollowLabelWithName(CtrlRecord &ctrl, const QString &label)
+{
+    if (!ctrl.nameFollowsLabel || !ctrl.widget)
+        return;
+    ctrl.accessibleName = label.toStdString();
+    ctrl.widget->setAccessibleName(label);
+}
