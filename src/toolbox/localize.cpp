@@ -111,7 +111,7 @@ class TextWalk
     void Add(const std::string &section, int panel, int control, TextKind kind, int index,
              const std::string &key)
     {
-        TextPlace place{panel, control, kind, index, {section, key, std::string()}};
+        TextPlace place{panel, control, kind, index, {section, key, std::string(), panel, control}};
         place.text.text = CurrentText(place);
         if (!place.text.text.empty())
             places.push_back(place);

@@ -22,6 +22,8 @@ struct PanelText {
     std::string section;
     std::string key;
     std::string text;
+    int panel;   // the panel or tab page that holds the control
+    int control; // 0 for the panel's title
 };
 
 // Applies the file's texts to the panel, its tab pages and, recursively, its child

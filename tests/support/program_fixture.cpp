@@ -4,6 +4,7 @@
 #include "live/live_state.h"
 #include "params/parameter_set.h"
 #include "shell/app_state.h"
+#include "shell/panel_language.h"
 #include "shell/startup.h"
 #include "ui/panel_ids.h"
 #include "ui/ui_init.h"
@@ -52,8 +53,17 @@ void WriteWholeFile(const std::string &path, const std::string &content)
     out << content;
 }
 
+void CopyLanguageFiles(const std::string &dir)
+{
+    for (const char *name : {kGermanLanguageFile, kEnglishLanguageFile})
+        WriteWholeFile(dir + "/" + name, ReadWholeFile(std::string(CHROMIX_BIN_DIR) + "/" + name));
+}
+
 int StartProgramInDir(const std::string &dir, const std::string &settings)
 {
+    // The language files lie in the program directory, as the build puts them there.
+    if (ReadWholeFile(dir + "/" + kEnglishLanguageFile).empty())
+        CopyLanguageFiles(dir);
     if (!settings.empty())
         WriteWholeFile(dir + "/" + kSettingsFileName, settings);
     SetProjectDirOverride(dir.c_str());
