@@ -7,5 +7,5 @@
 extern const TextPair kHelpButtonGenHwInfoFile;
 extern const TextPair kTxtHwNoFileSelected;
 extern const TextPair kTxtHwFileSaved;
-extern const TextPair kTxtHwFileNotSaved;       // "%s": the path
+extern const TextPair kTxtHwFileNotSaved;        // "%s": the path
 extern const TextPair kTxtHwInfoReplyIncomplete; // "%d": the bytes received

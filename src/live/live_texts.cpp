@@ -136,5 +136,6 @@ const TextPair kHelpButtonSendSettingTimeFactor = {"Zeitfaktor ins EEPROM des Se
 const TextPair kTxtCalcOffsetConfirm = {
     "Sicherstellen, dass der Empfaenger des Sensors verdeckt ist! \nOffset Wert sollte unter 100 sein.",
     "Make sure, that the receiver of the sensor is covered! \nOffset value should be lower than 100!"};
-const TextPair kTxtIncompleteOffsetReply = {"Antwort des Sensors auf die Offset-Anfrage ist unvollstaendig!\n\n",
-                                            "Reply of the sensor to the offset request is incomplete!\n\n"};
+const TextPair kTxtIncompleteOffsetReply = {
+    "Antwort des Sensors auf die Offset-Anfrage ist unvollstaendig!\n\n",
+    "Reply of the sensor to the offset request is incomplete!\n\n"};

@@ -21,9 +21,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -88,8 +88,8 @@ int SaveMainPages(const std::string &outDir, const std::string &suffix)
                     : page == PAGE_CONVERSION_TABLE ? g_app.convPanel
                                                     : g_app.dataPanel;
         ShowChildPanelDisp(child);
-        failures +=
-            Save(g_app.mainPanel, outDir, "main_page" + std::to_string(page) + "_" + kPageNames[page] + suffix);
+        failures += Save(g_app.mainPanel, outDir,
+                         "main_page" + std::to_string(page) + "_" + kPageNames[page] + suffix);
     }
     return failures;
 }

@@ -11,7 +11,16 @@ namespace
 
 constexpr int kTextLength = 1024;
 
-enum TextKind { TEXT_TITLE, TEXT_LABEL, TEXT_NAME, TEXT_ITEM, TEXT_COLUMN, TEXT_XAXIS, TEXT_YAXIS, TEXT_PAGE };
+enum TextKind {
+    TEXT_TITLE,
+    TEXT_LABEL,
+    TEXT_NAME,
+    TEXT_ITEM,
+    TEXT_COLUMN,
+    TEXT_XAXIS,
+    TEXT_YAXIS,
+    TEXT_PAGE
+};
 
 // One text of one control (or of a panel for TEXT_TITLE), where it is read and set.
 struct TextPlace {
@@ -41,7 +50,8 @@ std::string CurrentText(const TextPlace &place)
     case TEXT_ITEM:
         return ReadText(GetLabelFromIndex(p, c, place.index, buffer, kTextLength), buffer);
     case TEXT_COLUMN:
-        return ReadText(GetTableColumnAttribute(p, c, place.index, ATTR_LABEL_TEXT, buffer, kTextLength), buffer);
+        return ReadText(GetTableColumnAttribute(p, c, place.index, ATTR_LABEL_TEXT, buffer, kTextLength),
+                        buffer);
     case TEXT_XAXIS:
         return ReadText(GetCtrlAttribute(p, c, ATTR_XNAME, buffer, kTextLength), buffer);
     case TEXT_YAXIS:
@@ -139,8 +149,8 @@ class TextWalk
         }
         if (ctrl.kind == CTRL_TABLE) {
             char label[kTextLength];
-            for (int n = 1; GetTableColumnAttribute(panel, ctrl.id, n, ATTR_LABEL_TEXT, label, kTextLength) >= 0;
-                 ++n)
+            for (int n = 1;
+                 GetTableColumnAttribute(panel, ctrl.id, n, ATTR_LABEL_TEXT, label, kTextLength) >= 0; ++n)
                 Add(section, panel, ctrl.id, TEXT_COLUMN, n, id + " COLUMN " + std::to_string(n));
         }
         if (ctrl.kind == CTRL_GRAPH) {

@@ -112,8 +112,8 @@ TEST_F(LanguageTest, MissingFilesLeaveThePanelsWhileMessagesFollowTheSelector)
 // working directory; an English start applies no file, a later switch to English does.
 TEST(LanguageStartTest, GermanStartAppliesItsFileEnglishStartNone)
 {
-    const std::string settings =
-        "[COMMUNICATION SETTINGS]\r\nCOMPROTOCOL = 1\r\nIP ADRESS = \"127.0.0.1\"\r\nPORT NUMBER = \"1\"\r\n\r\n";
+    const std::string settings = "[COMMUNICATION SETTINGS]\r\nCOMPROTOCOL = 1\r\nIP ADRESS = "
+                                 "\"127.0.0.1\"\r\nPORT NUMBER = \"1\"\r\n\r\n";
     char previous[4096];
     ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
     ASSERT_EQ(chdir("/"), 0);
@@ -124,21 +124,22 @@ TEST(LanguageStartTest, GermanStartAppliesItsFileEnglishStartNone)
         std::string english = ReadWholeFile(dir + "/" + kEnglishLanguageFile);
         size_t at = english.find("207 = \"CONNECT\"");
         ASSERT_NE(at, std::string::npos);
-        WriteWholeFile(dir + "/" + kEnglishLanguageFile,
-                       english.replace(at, 15, "207 = \"CONNECT (eng)\""));
+        WriteWholeFile(dir + "/" + kEnglishLanguageFile, english.replace(at, 15, "207 = \"CONNECT (eng)\""));
         PopupScript offline;
         offline.Answer(2);
-        ASSERT_EQ(StartProgramInDir(dir, SettingsWith("LANGUAGE = " + std::to_string(language) + "\r\n",
-                                                      settings)),
-                  0);
+        ASSERT_EQ(
+            StartProgramInDir(dir, SettingsWith("LANGUAGE = " + std::to_string(language) + "\r\n", settings)),
+            0);
         int page = ConnPageHandle();
         EXPECT_EQ(Label(page, TABCONN_CONNECT), language == LANGUAGE_GERMAN ? "VERBINDEN" : "CONNECT");
-        EXPECT_EQ(Label(g_app.passwordPanel, PASSWORDP_PROMPT),
-                  language == LANGUAGE_GERMAN ? "Bitte das Passwort eingeben:" : "Please enter the password:");
+        EXPECT_EQ(Label(g_app.passwordPanel, PASSWORDP_PROMPT), language == LANGUAGE_GERMAN
+                                                                    ? "Bitte das Passwort eingeben:"
+                                                                    : "Please enter the password:");
         char instruction[512] = "";
         GetCtrlVal(g_app.mainPages[PAGE_OFFSET], TABOFFSET_INSTRUCTION, instruction, sizeof instruction);
-        EXPECT_EQ(std::string(instruction).rfind(language == LANGUAGE_GERMAN ? "Sicherstellen" : "Make sure", 0),
-                  0u);
+        EXPECT_EQ(
+            std::string(instruction).rfind(language == LANGUAGE_GERMAN ? "Sicherstellen" : "Make sure", 0),
+            0u);
         SetCtrlVal(page, TABCONN_LANGUAGE, LANGUAGE_ENGLISH);
         InitLanguage();
         EXPECT_EQ(Label(page, TABCONN_CONNECT), "CONNECT (eng)");
