@@ -73,7 +73,8 @@ void ApplyText(const TextPlace &place, const char *text)
         SetCtrlAttribute(p, c, ATTR_LABEL_TEXT, text);
         break;
     case TEXT_NAME:
-        SetCtrlAttribute(p, c, ATTR_ACCESSIBLE_NAME, text);
+        if (CtrlRecord *ctrl = FindCtrl(p, c))
+            SetCtrlAccessibleName(*ctrl, QString::fromUtf8(text));
         break;
     case TEXT_ITEM: {
         // An item's value stays; only its label changes.

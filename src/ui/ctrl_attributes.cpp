@@ -424,10 +424,6 @@ int SetCtrlAttribute(int panel, int control, int attribute, const char *value)
     case ATTR_TOOLTIP_TEXT:
         ctrl->widget->setToolTip(text);
         return UIE_OK;
-    case ATTR_ACCESSIBLE_NAME:
-        ctrl->accessibleName = text.toStdString();
-        ctrl->widget->setAccessibleName(text);
-        return UIE_OK;
     case ATTR_XNAME:
     case ATTR_YNAME:
         return SetAxisName(*ctrl, attribute, text);

@@ -40,3 +40,11 @@ void FollowLabelWithName(CtrlRecord &ctrl, const QString &label)
     ctrl.accessibleName = label.toStdString();
     ctrl.widget->setAccessibleName(label);
 }
+
+void SetCtrlAccessibleName(CtrlRecord &ctrl, const QString &name)
+{
+    if (!ctrl.widget)
+        return;
+    ctrl.accessibleName = name.toStdString();
+    ctrl.widget->setAccessibleName(name);
+}

@@ -109,6 +109,8 @@ void SyncCtrlLabel(const CtrlRecord &ctrl);
 // A control whose accessible name is its label takes the new label as its name too, so
 // that screen readers read the language shown on screen.
 void FollowLabelWithName(CtrlRecord &ctrl, const QString &label);
+// A name of its own for a control whose name is not its label (panel localisation).
+void SetCtrlAccessibleName(CtrlRecord &ctrl, const QString &name);
 
 // Creates the widget of one control on a panel and registers it (panel_loader.cpp).
 struct CtrlDef;

@@ -72,7 +72,7 @@ enum UiAttribute {
     ATTR_MAX_VALUE,         // numeric: double
     ATTR_ON_COLOR,          // LED: int 0xRRGGBB
     ATTR_OFF_COLOR,         // LED: int 0xRRGGBB
-    ATTR_ACCESSIBLE_NAME,   // text; follows ATTR_LABEL_TEXT when it was the label
+    ATTR_ACCESSIBLE_NAME,   // text (read only); follows ATTR_LABEL_TEXT when it was the label
     ATTR_MAX_ENTRY_LENGTH,  // string field: int, -1 unlimited
     ATTR_NUM_TRACES,        // strip chart: int
     ATTR_POINTS_PER_SCREEN, // strip chart: int
