@@ -1,12 +1,12 @@
 // Prints the time from process start to the main panel shown (connected to a
 // simulated sensor over TCP), and the CPU time the program uses while idle for 5 s.
+#include "app/app_state.h"
+#include "panels/callbacks.h"
+#include "panels/panel_ids.h"
 #include "platform/termination.h"
-#include "shell/app_state.h"
 #include "shell/startup.h"
 #include "support/program_fixture.h"
 #include "support/sim_process.h"
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
 #include "ui/ui_init.h"
 #include "ui/userint.h"
 

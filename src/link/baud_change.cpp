@@ -1,12 +1,12 @@
 // Changing the sensor's baud rate: the sensor is told the new speed at the old one,
 // then the port re-opens at the new speed and the connection is checked again.
+#include "app/app_state.h"
 #include "link/connection.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
 #include "link/transport.h"
-#include "shell/app_state.h"
-#include "ui/panel_ids.h"
+#include "panels/panel_ids.h"
 #include "ui/userint.h"
 
 void ChangeBaudrate(void)

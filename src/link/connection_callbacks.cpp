@@ -1,16 +1,16 @@
 // Callbacks of the connection page's controls: a right click shows the control's help
 // text, a commit performs its action.
+#include "app/app_state.h"
+#include "app/settings_keys.h"
 #include "link/connection.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
 #include "link/transport.h"
+#include "panels/callbacks.h"
+#include "panels/panel_ids.h"
 #include "platform/rs232.h"
-#include "shell/app_state.h"
 #include "shell/panel_settings.h"
-#include "shell/settings_keys.h"
 #include "toolbox/combobox.h"
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>

@@ -1,14 +1,14 @@
 // The connection check that ends every connection attempt: firmware text and
 // version, sensor name and serial number, then the parameter set.
+#include "app/app_state.h"
 #include "link/connection.h"
 #include "link/exchange.h"
 #include "link/firmware_text.h"
 #include "link/link_failure.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
+#include "panels/panel_ids.h"
 #include "params/param_transfer.h"
-#include "shell/app_state.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>

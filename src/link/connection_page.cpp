@@ -1,12 +1,12 @@
 // The connection page's settings, the controls of the selected transport, and the
 // dimming of every control that needs a connected sensor.
+#include "app/app_state.h"
+#include "app/settings_keys.h"
 #include "inistore/inifile.h"
 #include "link/connection.h"
 #include "link/link_state.h"
+#include "panels/panel_ids.h"
 #include "platform/paths.h"
-#include "shell/app_state.h"
-#include "shell/settings_keys.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstring>

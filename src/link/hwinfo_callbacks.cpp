@@ -1,8 +1,9 @@
 // Callback of the connection page's HARDWARE INFO button.
+#include "app/long_operation.h"
 #include "link/connection.h"
 #include "link/hwinfo_file.h"
 #include "link/hwinfo_texts.h"
-#include "ui/callbacks.h"
+#include "panels/callbacks.h"
 #include "ui/userint.h"
 
 int CBF_ButtonGenHwInfoFile(int, int, int event, void *, int, int)
@@ -12,6 +13,9 @@ int CBF_ButtonGenHwInfoFile(int, int, int event, void *, int, int)
         ShowHelpPopup(kHelpButtonGenHwInfoFile);
         break;
     case EVENT_COMMIT:
+        // A long operation owns the link while it runs.
+        if (AnyLoopRunning())
+            break;
         SetButtonsDimmed(DIM_ALL_GROUPS, 1);
         GenerateHWInfoFile();
         SetButtonsDimmed(DIM_ALL_GROUPS, 0);

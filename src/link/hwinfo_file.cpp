@@ -1,18 +1,18 @@
 #include "link/hwinfo_file.h"
 
+#include "app/app_state.h"
 #include "inistore/inifile.h"
 #include "link/connection.h"
 #include "link/exchange.h"
 #include "link/hwinfo_texts.h"
 #include "link/link_state.h"
 #include "live/offset.h"
+#include "panels/panel_ids.h"
 #include "params/param_file.h"
 #include "params/param_file_keys.h"
 #include "params/param_form.h"
 #include "params/param_transfer.h"
 #include "platform/paths.h"
-#include "shell/app_state.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>

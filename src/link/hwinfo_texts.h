@@ -2,7 +2,7 @@
 // German/English texts of the hardware info file: the help text of its button on the
 // connection page and what the status box says about the file.
 
-#include "shell/language.h"
+#include "app/language.h"
 
 extern const TextPair kHelpButtonGenHwInfoFile;
 extern const TextPair kTxtHwNoFileSelected;

@@ -2,22 +2,21 @@
 // connection attempt.
 #include "link/link_failure.h"
 
+#include "app/app_state.h"
+#include "app/long_operation.h"
 #include "link/connection.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
 #include "link/transport.h"
-#include "live/live_state.h"
+#include "panels/panel_ids.h"
 #include "platform/paths.h"
-#include "shell/app_state.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 void SetTimeout(void)
 {
-    g_live.running = 0;
+    StopAllLoops();
     g_link.sensorConnected = 0;
-    g_scanRunning = 0;
     SetCtrlVal(g_app.dataPanel, DATAP_SENSOR, kTxtSensorTimeout);
     AppendStatusText(g_link.message);
     AppendStatusText("\n\n");
@@ -27,7 +26,12 @@ void SetTimeout(void)
 
 void ReportLinkFailure(const TextPair &text)
 {
-    StringCopyBounded(g_link.message, Tr(text), kMessageLength);
+    ReportLinkFailureText(Tr(text));
+}
+
+void ReportLinkFailureText(const char *text)
+{
+    StringCopyBounded(g_link.message, text, kMessageLength);
     SetTimeout();
 }
 

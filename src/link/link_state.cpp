@@ -1,3 +1,8 @@
 #include "link/link_state.h"
 
 LinkState g_link;
+
+void ResetLinkState(void)
+{
+    g_link = LinkState{};
+}

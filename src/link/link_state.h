@@ -8,7 +8,7 @@ constexpr short PROTOCOL_RS232 = 0;
 constexpr short PROTOCOL_TCP = 1;
 constexpr int kHostLength = 256;
 constexpr int kPortTextLength = 32;
-constexpr int kMessageLength = 256;
+constexpr int kMessageLength = 512;
 constexpr int kFirmwareLength = 72;
 constexpr int kSensorNameLength = 256;
 
@@ -47,6 +47,9 @@ struct LinkState {
 };
 
 extern LinkState g_link;
+
+// Back to the state before start-up: nothing open, buffers and reply fields zero.
+void ResetLinkState(void);
 
 // The payload area of the request frame.
 inline unsigned char *RequestPayload()

@@ -2,15 +2,15 @@
 // offline.
 #include "link/transport.h"
 
+#include "app/app_state.h"
+#include "app/long_operation.h"
 #include "link/connection.h"
 #include "link/link_failure.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
-#include "live/live_state.h"
+#include "panels/panel_ids.h"
 #include "platform/rs232.h"
 #include "platform/tcp_client.h"
-#include "shell/app_state.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 namespace
@@ -68,6 +68,17 @@ void UndimOfflineControls()
     SetCtrlAttribute(g_app.mainPanel, MAINP_GET, ATTR_DIMMED, 0);
 }
 
+// A port the user may not open names the remedy after the system's own text.
+void ReportSerialOpenFailure(int code)
+{
+    char device[MAX_PATHNAME_LEN] = "";
+    char group[64] = "";
+    bool denied = GetComAccessDenied(g_link.comPort, device, sizeof device, group, sizeof group) == 1;
+    char message[kMessageLength];
+    FormatSerialOpenFailure(message, sizeof message, code, denied, device, group);
+    ReportLinkFailureText(message);
+}
+
 } // namespace
 
 long BaudRateFromIndex(int index)
@@ -79,13 +90,13 @@ long BaudRateFromIndex(int index)
 
 void InitRS232(void)
 {
-    g_live.running = 0;
+    StopLoop(LOOP_LIVE);
     CloseCom(g_link.comPort);
     long baudRate = BaudRateFromIndex(g_link.baudIndex);
     g_link.lastOpenResult =
         OpenComConfig(g_link.comPort, "", baudRate, kNoParity, kDataBits, kStopBits, kQueueSize, kQueueSize);
     if (g_link.lastOpenResult < 0) {
-        ReportLinkFailure(SerialErrorText(g_link.lastOpenResult));
+        ReportSerialOpenFailure(g_link.lastOpenResult);
         return;
     }
     SetComTime(g_link.comPort, kSerialTimeoutSeconds);

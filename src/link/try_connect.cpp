@@ -1,13 +1,13 @@
 // One connection attempt with the connection page's current settings.
+#include "app/app_state.h"
 #include "link/connection.h"
 #include "link/exchange.h"
 #include "link/link_failure.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
 #include "link/transport.h"
+#include "panels/panel_ids.h"
 #include "platform/rs232.h"
-#include "shell/app_state.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <climits>

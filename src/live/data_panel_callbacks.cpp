@@ -2,7 +2,7 @@
 // right click with its help text; what the controls do arrives with the live data
 // work (polling, displays, charts, graph panel).
 #include "live/live_texts.h"
-#include "ui/callbacks.h"
+#include "panels/callbacks.h"
 #include "ui/userint.h"
 
 int CBF_ButtonGo(int, int, int event, void *, int, int)

@@ -1,4 +1,8 @@
 #include "live/live_state.h"
 
 LiveState g_live;
-short g_scanRunning;
+
+void ResetLiveState(void)
+{
+    g_live = LiveState{};
+}

@@ -1,6 +1,5 @@
 #pragma once
-// Live data: the latest frame and the loop flags that the link failure, the stop
-// buttons and tab changes clear.
+// Live data: the latest frame.
 
 #include <cstdint>
 
@@ -24,11 +23,10 @@ struct LiveFrame {
 static_assert(sizeof(LiveFrame) == 22, "LiveFrame is the 22-byte wire record");
 
 struct LiveState {
-    short running;       // 1 while the live loop or a recorder loop runs
-    short sendRequested; // SEND pressed while running: served by the live loop
-    short getRequested;  // GET pressed while running: served by the live loop
-    LiveFrame frame;     // the latest intact frame; zero until one arrives
+    LiveFrame frame; // the latest intact frame; zero until one arrives
 };
 
 extern LiveState g_live;
-extern short g_scanRunning; // 1 while a scope scan waits for its data
+
+// Back to the state before start-up: no frame received.
+void ResetLiveState(void);

@@ -2,7 +2,7 @@
 // German/English texts of live data, scope, recorder and offset compensation: the
 // help texts that their controls show on a right click.
 
-#include "shell/language.h"
+#include "app/language.h"
 
 // The close buttons of the graph and scope panels and of the offset page
 extern const TextPair kHelpClosePanel;

@@ -2,12 +2,12 @@
 // offset and write factor.
 #include "live/offset.h"
 
+#include "app/app_state.h"
 #include "link/connection.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "live/live_texts.h"
-#include "shell/app_state.h"
-#include "ui/panel_ids.h"
+#include "panels/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cmath>

@@ -1,18 +1,22 @@
 // Callbacks of the offset compensation page. Every sensor operation runs with the
 // sensor controls dimmed; the close button locks the page again.
+#include "app/app_state.h"
+#include "app/long_operation.h"
 #include "link/connection.h"
 #include "live/live_texts.h"
 #include "live/offset.h"
-#include "shell/app_state.h"
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
+#include "panels/callbacks.h"
+#include "panels/panel_ids.h"
 #include "ui/userint.h"
 
 namespace
 {
 
+// A long operation owns the link while it runs; its buttons are dimmed then anyway.
 void RunDimmed(int (*operation)(void))
 {
+    if (AnyLoopRunning())
+        return;
     SetButtonsDimmed(DIM_ALL_GROUPS, 1);
     operation();
     SetButtonsDimmed(DIM_ALL_GROUPS, 0);

@@ -2,7 +2,7 @@
 // its help text; file selection and the recording modes arrive with the recorder
 // work.
 #include "live/live_texts.h"
-#include "ui/callbacks.h"
+#include "panels/callbacks.h"
 #include "ui/userint.h"
 
 int CBF_ButtonSelRecFile(int, int, int event, void *, int, int)

@@ -2,7 +2,7 @@
 // right click with its help text; scanning, cursors, cycle time and printing arrive
 // with the scope work.
 #include "live/live_texts.h"
-#include "ui/callbacks.h"
+#include "panels/callbacks.h"
 #include "ui/userint.h"
 
 int CBF_ButtonCloseSP(int, int, int event, void *, int, int)

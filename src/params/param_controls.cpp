@@ -1,9 +1,9 @@
 #include "params/param_controls.h"
 
+#include "app/app_state.h"
+#include "app/language.h"
+#include "panels/panel_ids.h"
 #include "params/parameter_set.h"
-#include "shell/app_state.h"
-#include "shell/language.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 namespace

@@ -2,13 +2,13 @@
 // and back.
 #include "params/param_file.h"
 
+#include "app/app_state.h"
+#include "app/language.h"
 #include "params/param_controls.h"
 #include "params/param_file_keys.h"
 #include "params/param_form.h"
 #include "params/param_texts.h"
 #include "platform/paths.h"
-#include "shell/app_state.h"
-#include "shell/language.h"
 #include "ui/userint.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 // Right-click help of the parameter controls and of the transfer buttons: one
 // German/English pair per callback.
 
-#include "shell/language.h"
+#include "app/language.h"
 
 extern const TextPair kHelpOperatingMode;        // OPERATING MODE
 extern const TextPair kHelpSensitivity;          // SENSITIVITY

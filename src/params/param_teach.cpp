@@ -1,13 +1,13 @@
 // Teach buttons, ASSIGN OFFSET and the hidden password gesture of the parameter form.
 // Teach and assign copy the latest live frame into the form only; SEND transfers it.
+#include "app/app_state.h"
+#include "app/language.h"
 #include "live/live_state.h"
+#include "panels/callbacks.h"
+#include "panels/panel_ids.h"
 #include "params/param_help_texts.h"
 #include "params/param_texts.h"
-#include "shell/app_state.h"
-#include "shell/language.h"
 #include "toolbox/password.h"
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 namespace

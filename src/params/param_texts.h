@@ -2,7 +2,7 @@
 // Messages and questions of the parameter form, the rule chain and the parameter
 // file, as German/English pairs.
 
-#include "shell/language.h"
+#include "app/language.h"
 
 // Rule chain
 extern const TextPair kTxtOpModeNotWithDynamic;

@@ -3,15 +3,15 @@
 // defaults; that count is shown on the connection page.
 #include "params/param_transfer.h"
 
+#include "app/app_state.h"
+#include "app/language.h"
+#include "app/long_operation.h"
 #include "link/connection.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
-#include "live/live_state.h"
+#include "panels/panel_ids.h"
 #include "params/param_form.h"
 #include "params/parameter_set.h"
-#include "shell/app_state.h"
-#include "shell/language.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>
@@ -59,7 +59,7 @@ void TakeParameterPayload()
 
 int SendPara(void)
 {
-    g_live.sendRequested = 0;
+    g_loops.sendRequested = 0;
     GetPanelValues();
     ParameterSetToWire(RequestPayload());
     if (Exchange(ORDER_WRITE_PARAMETERS, kParameterSetBytes) != LINK_OK)
@@ -73,7 +73,7 @@ int SendPara(void)
 
 int GetPara(void)
 {
-    g_live.getRequested = 0;
+    g_loops.getRequested = 0;
     if (g_app.paraMemory == PARA_MEMORY_EEPROM) {
         if (Exchange(ORDER_LOAD_PARAMETERS_FROM_EEPROM, 0) != LINK_OK)
             return LINK_FAILED;

@@ -1,12 +1,12 @@
 // SEND, GET and the RAM / EEPROM / FILE selectors of the main panel.
+#include "app/app_state.h"
+#include "app/long_operation.h"
 #include "link/connection.h"
-#include "live/live_state.h"
+#include "panels/callbacks.h"
+#include "panels/panel_ids.h"
 #include "params/param_file.h"
 #include "params/param_help_texts.h"
 #include "params/param_transfer.h"
-#include "shell/app_state.h"
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 namespace
@@ -16,7 +16,7 @@ namespace
 // exchanges never overlap on the link.
 void TransferWithSensor(int (*transfer)(void), short *requested)
 {
-    if (g_live.running == 1) {
+    if (LoopRunning(LOOP_LIVE)) {
         *requested = 1;
         return;
     }
@@ -46,7 +46,7 @@ int CBF_ButtonSend(int, int, int event, void *, int, int)
         if (g_app.paraMemory == PARA_MEMORY_FILE)
             SendParaToFile();
         else
-            TransferWithSensor(SendPara, &g_live.sendRequested);
+            TransferWithSensor(SendPara, &g_loops.sendRequested);
     }
     return 0;
 }
@@ -59,7 +59,7 @@ int CBF_ButtonGet(int, int, int event, void *, int, int)
         if (g_app.paraMemory == PARA_MEMORY_FILE)
             ReadParaFromFile();
         else
-            TransferWithSensor(GetPara, &g_live.getRequested);
+            TransferWithSensor(GetPara, &g_loops.getRequested);
     }
     return 0;
 }

@@ -32,3 +32,8 @@ void ParameterSetFromWire(const unsigned char payload[kParameterSetBytes])
     for (int n = 0; n < kParameterCount; ++n)
         SetParameterField(n, GetLe16(payload + 2 * n));
 }
+
+void ResetParameterSet(void)
+{
+    ParameterSet = ParameterFields{};
+}

@@ -44,6 +44,9 @@ static_assert(sizeof(ParameterFields) == kParameterSetBytes, "the parameter set 
 
 extern ParameterFields ParameterSet;
 
+// Back to the state before start-up: every field zero.
+void ResetParameterSet(void);
+
 // Field n of the record (0..31), in wire order.
 uint16_t GetParameterField(int n);
 void SetParameterField(int n, uint16_t value);

@@ -1,4 +1,4 @@
-#include "shell/app_state.h"
+#include "app/app_state.h"
 #include "shell/startup.h"
 #include "ui/userint.h"
 

@@ -1,8 +1,8 @@
 // The program title in the top left corner and the logo in the top right corner.
+#include "app/app_state.h"
+#include "panels/panel_ids.h"
 #include "platform/paths.h"
-#include "shell/app_state.h"
 #include "shell/startup.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 int ShowInfoText(const char *text, int versionFlag, int left, int top, int pointSize, int backgroundColor,

@@ -1,11 +1,11 @@
 // The main panel's own callbacks: closing, resizing, and the main tab control.
+#include "app/app_state.h"
+#include "app/long_operation.h"
 #include "link/connection.h"
-#include "live/live_state.h"
-#include "shell/app_state.h"
+#include "panels/callbacks.h"
 #include "shell/panel_settings.h"
 #include "shell/shell_texts.h"
 #include "shell/startup.h"
-#include "ui/callbacks.h"
 #include "ui/userint.h"
 
 namespace
@@ -13,8 +13,8 @@ namespace
 
 void CloseMainPanel()
 {
-    // A running acquisition loop ends at its next check of the flag.
-    g_live.running = 0;
+    // A running loop ends at its next check of its flag.
+    StopAllLoops();
     StorePanelSettings();
     QuitUserInterface(0);
 }
@@ -29,11 +29,11 @@ void OnMainPageActivated(int page)
 {
     switch (page) {
     case PAGE_CONNECTION:
-        g_live.running = 0;
+        StopLoop(LOOP_LIVE);
         SetConnectionButtonsDimmed(1);
         break;
     case PAGE_SCOPE:
-        g_live.running = 0;
+        StopLoop(LOOP_LIVE);
         ShowChildPanelDisp(g_app.scopePanel);
         break;
     case PAGE_CONVERSION_TABLE:

@@ -1,7 +1,7 @@
 #include "shell/offset_instruction.h"
 
-#include "shell/app_state.h"
-#include "shell/language.h"
+#include "app/app_state.h"
+#include "app/language.h"
 #include "ui/userint.h"
 
 namespace

@@ -1,10 +1,10 @@
 #include "shell/panel_language.h"
 
+#include "app/app_state.h"
+#include "panels/panel_ids.h"
 #include "platform/paths.h"
-#include "shell/app_state.h"
 #include "shell/offset_instruction.h"
 #include "toolbox/localize.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 void InitLanguage(void)

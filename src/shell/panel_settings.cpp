@@ -1,15 +1,15 @@
 #include "shell/panel_settings.h"
 
+#include "app/app_state.h"
+#include "app/settings_keys.h"
 #include "inistore/inifile.h"
 #include "link/connection.h"
 #include "link/link_state.h"
+#include "panels/panel_ids.h"
 #include "platform/paths.h"
-#include "shell/app_state.h"
 #include "shell/offset_instruction.h"
 #include "shell/panel_language.h"
-#include "shell/settings_keys.h"
 #include "toolbox/combobox.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>
@@ -44,7 +44,7 @@ int NormalisedLanguage(int language)
 void SetDefaultSettings()
 {
     for (PathSetting &setting : g_pathSettings)
-        JoinPath(setting.path, MAX_PATHNAME_LEN, g_app.projectDir, setting.defaultName);
+        JoinPath(setting.path, MAX_PATHNAME_LEN, g_app.filesDir, setting.defaultName);
     g_app.sensorId[0] = '\0';
     g_app.language = LANGUAGE_ENGLISH;
 }
@@ -75,7 +75,7 @@ void RestoreMainPanelGeometry(IniText store)
     SetPanelSize(g_app.mainPanel, height, width);
 }
 
-// A missing path falls back to the program directory; only the recorder keeps its
+// A missing path falls back to the directory of the default files; only the recorder keeps its
 // file name, because recording appends to that file without asking for one.
 void RestorePaths(IniText store)
 {
@@ -83,9 +83,9 @@ void RestorePaths(IniText store)
         if (Ini_GetStringIntoBuffer(store, kSecDirectories, setting.key, setting.path, MAX_PATHNAME_LEN) == 1)
             continue;
         if (setting.path == g_app.recorderFilePath)
-            JoinPath(setting.path, MAX_PATHNAME_LEN, g_app.projectDir, setting.defaultName);
+            JoinPath(setting.path, MAX_PATHNAME_LEN, g_app.filesDir, setting.defaultName);
         else
-            StringCopyBounded(setting.path, g_app.projectDir, MAX_PATHNAME_LEN);
+            StringCopyBounded(setting.path, g_app.filesDir, MAX_PATHNAME_LEN);
     }
 }
 

@@ -1,12 +1,12 @@
 // Callbacks of the language selector and the password panel. A correct password
 // unlocks the offset compensation page: the basic one without, the extended one with
 // the settling-time factor editable and its send button shown.
-#include "shell/app_state.h"
+#include "app/app_state.h"
+#include "panels/callbacks.h"
+#include "panels/panel_ids.h"
 #include "shell/panel_language.h"
 #include "shell/password_texts.h"
 #include "toolbox/password.h"
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstring>

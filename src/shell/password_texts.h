@@ -2,7 +2,7 @@
 // German/English texts of language switching and the password: the help text of
 // the language selector and the answer to a wrong password.
 
-#include "shell/language.h"
+#include "app/language.h"
 
 extern const TextPair kHelpLanguageSelector;
 extern const TextPair kTxtWrongPassword;

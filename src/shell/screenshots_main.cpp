@@ -6,13 +6,13 @@
 // English language file (resources/language_eng.lwl is made this way).
 // chromix-screenshots --grab-display FILE: saves what the display shows (the demo
 // uses it to capture the running program on a virtual display).
-#include "shell/app_state.h"
+#include "app/app_state.h"
+#include "panels/panel_ids.h"
 #include "shell/panel_language.h"
 #include "shell/startup.h"
 #include "toolbox/localize.h"
 #include "toolbox/panel_image.h"
 #include "toolbox/screen_image.h"
-#include "ui/panel_ids.h"
 #include "ui/popup_responder.h"
 #include "ui/ui_init.h"
 #include "ui/userint.h"

@@ -1,4 +1,4 @@
 #pragma once
-#include "shell/language.h"
+#include "app/language.h"
 
 extern const TextPair kHelpTabMain;

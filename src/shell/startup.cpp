@@ -1,19 +1,22 @@
 #include "shell/startup.h"
 
+#include "app/app_state.h"
+#include "app/long_operation.h"
+#include "convtable/conv_table.h"
 #include "link/connection.h"
 #include "link/link_state.h"
-#include "live/live_state.h"
+#include "panels/callbacks.h"
+#include "panels/panel_ids.h"
+#include "panels/panel_resource.h"
 #include "params/param_form.h"
-#include "platform/paths.h"
 #include "platform/rs232.h"
 #include "platform/tcp_client.h"
 #include "platform/termination.h"
-#include "shell/app_state.h"
 #include "shell/panel_settings.h"
+#include "shell/process_state.h"
+#include "shell/settings_location.h"
 #include "toolbox/combobox.h"
 #include "toolbox/password.h"
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
 #include "ui/ui_init.h"
 #include "ui/userint.h"
 
@@ -40,9 +43,7 @@ void ResetSharedFlags()
     g_link.tcpConnected = 0;
     g_link.currentCommand = 1;
     g_app.paraMemory = PARA_MEMORY_RAM;
-    g_live.running = 0;
-    g_live.sendRequested = 0;
-    g_live.getRequested = 0;
+    ResetLoops();
 }
 
 void FetchTabPageHandles()
@@ -51,12 +52,6 @@ void FetchTabPageHandles()
         GetPanelHandleFromTabPage(g_app.mainPanel, MAINP_TAB, page, &g_app.mainPages[page]);
     for (int page = 0; page < DATA_TAB_PAGE_COUNT; ++page)
         GetPanelHandleFromTabPage(g_app.dataPanel, DATAP_TAB, page, &g_app.dataPages[page]);
-}
-
-void PrepareSettingsPath()
-{
-    GetProjectDir(g_app.projectDir);
-    JoinPath(g_app.settingsPath, sizeof g_app.settingsPath, g_app.projectDir, kSettingsFileName);
 }
 
 void CreateAddressBox()
@@ -95,6 +90,7 @@ int LoadProgramPanels(const char *resourceFile)
         {&g_app.convPanel, CONVP, true, "conversion panel"},
         {&g_app.passwordPanel, PASSWORDP, false, "password panel"},
     };
+    UseProgramPanelResource();
     for (const PanelToLoad &p : panels) {
         *p.handle = LoadPanel(p.child ? g_app.mainPanel : 0, resourceFile, p.index);
         if (*p.handle < 0) {
@@ -117,11 +113,12 @@ void InitAll(void)
     FetchTabPageHandles();
     ShowLogo();
     GetPanelValues();
-    PrepareSettingsPath();
+    PrepareSettingsLocation();
     CreateAddressBox();
     LoadPanelSettings();
     CreatePasswordField();
     HideConversionTableMenuItems();
+    ResetConvTable();
     SetActiveTabPage(g_app.mainPanel, MAINP_TAB, PAGE_PARAMETERS_1);
     SetTabPageAttribute(g_app.mainPanel, MAINP_TAB, PAGE_OFFSET, ATTR_VISIBLE, 0);
     ShowChildPanelDisp(g_app.dataPanel);
@@ -148,6 +145,7 @@ int RunProgram(int argc, char **argv, const char *resourceFile)
 {
     if (InitUserInterface(&argc, argv) < 0)
         return -1;
+    ResetProcessState();
     if (LoadProgramPanels(resourceFile) < 0)
         return -1;
     InstallTerminationHandler(CloseMainPanelOnSignal);

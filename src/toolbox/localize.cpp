@@ -1,7 +1,6 @@
 #include "toolbox/localize.h"
 
 #include "inistore/inifile.h"
-#include "ui/panel_ids.h"
 #include "ui/ui_qt.h"
 
 #include <QComboBox>

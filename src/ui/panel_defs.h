@@ -1,7 +1,7 @@
 #pragma once
 // Structures of the panel resource: what each panel and control is, where it sits,
 // its label, accessible name and callback. The six panels are described in
-// ui/panels/*.cpp with the builder functions below; LoadPanel turns a description
+// panels/*.cpp with the builder functions of panels/ctrl_builders.h; LoadPanel turns a description
 // into real widgets.
 
 #include "ui/userint.h"
@@ -164,31 +164,7 @@ struct PanelDef {
     std::vector<CtrlDef> controls;
 };
 
-// Builders: geometry is (top, left, width, height) in pixels of the parent panel.
-CtrlDef CommandButton(int id, const std::string &label, int top, int left, int width, int height,
-                      CtrlCallbackPtr cb);
-CtrlDef ToggleButton(int id, const std::string &label, int top, int left, int width, int height,
-                     CtrlCallbackPtr cb);
-CtrlDef Numeric(int id, const std::string &label, int top, int left, int width, CtrlCallbackPtr cb);
-CtrlDef Slide(int id, const std::string &label, int top, int left, int width, CtrlCallbackPtr cb);
-CtrlDef Ring(int id, const std::string &label, int top, int left, int width, CtrlCallbackPtr cb,
-             const std::vector<std::pair<std::string, int>> &items);
-CtrlDef String(int id, const std::string &label, int top, int left, int width, CtrlCallbackPtr cb);
-CtrlDef TextBox(int id, const std::string &label, int top, int left, int width, int height,
-                CtrlCallbackPtr cb);
-CtrlDef TextMsg(int id, const std::string &text, int top, int left, int width, int height);
-CtrlDef Led(int id, const std::string &label, int top, int left, CtrlCallbackPtr cb);
-CtrlDef Tab(int id, int top, int left, int width, int height, CtrlCallbackPtr cb,
-            const std::vector<PageDef> &pages);
-CtrlDef Picture(int id, int top, int left, int width, int height);
-CtrlDef Decoration(int id, int top, int left, int width, int height, CtrlCallbackPtr cb);
-CtrlDef Graph(int id, const std::string &label, int top, int left, int width, int height, CtrlCallbackPtr cb);
-CtrlDef StripChart(int id, const std::string &label, int top, int left, int width, int height,
-                   CtrlCallbackPtr cb, int traces);
-CtrlDef Table(int id, const std::string &label, int top, int left, int width, int height, CtrlCallbackPtr cb,
-              int rows, int columns, const std::vector<std::string> &columnLabels);
-
-// The panel resource: the description of panel `index` in resource `file`, or null.
-const PanelDef *FindPanelDef(const char *file, int index);
-// All six panels, for tests that walk every control.
-const std::vector<PanelDef> &AllPanelDefs();
+// The panel resource that LoadPanel reads: the program registers its own at start-up
+// (panels/panel_resource.h), so the runtime knows no panel of its own.
+using PanelDefLookup = const PanelDef *(*)(const char *file, int index);
+void RegisterPanelResource(PanelDefLookup lookup);

@@ -2,10 +2,8 @@
 
 #include "ui/ctrl_factory.h"
 #include "ui/panel_frame.h"
-#include "ui/panel_ids.h"
 #include "ui/ui_qt.h"
 
-#include <QFileInfo>
 #include <QLabel>
 
 #include <algorithm>
@@ -13,12 +11,7 @@
 namespace
 {
 
-bool IsPanelResourceFile(const char *file)
-{
-    if (!file)
-        return false;
-    return QFileInfo(QString::fromUtf8(file)).fileName() == QString::fromUtf8(kPanelResourceFile);
-}
+PanelDefLookup g_panelResource = nullptr;
 
 QWidget *CreatePanelWidget(int handle, int parent, const PanelDef &def)
 {
@@ -56,14 +49,19 @@ int LoadPanelFromDef(int parentPanel, const PanelDef &def)
 
 int LoadPanel(int parentPanel, const char *file, int index)
 {
-    if (!IsPanelResourceFile(file))
+    if (!g_panelResource || !file)
         return UIE_RESOURCE_NOT_FOUND;
     if (parentPanel != 0 && !PanelWidget(parentPanel))
         return UIE_INVALID_PANEL;
-    const PanelDef *def = FindPanelDef(kPanelResourceFile, index);
+    const PanelDef *def = g_panelResource(file, index);
     if (!def)
         return UIE_RESOURCE_NOT_FOUND;
     return LoadPanelFromDef(parentPanel, *def);
+}
+
+void RegisterPanelResource(PanelDefLookup lookup)
+{
+    g_panelResource = lookup;
 }
 
 namespace

@@ -1,7 +1,5 @@
 #include "ui/ui_qt.h"
 
-#include "ui/panel_ids.h"
-
 #include <QColor>
 #include <QComboBox>
 #include <QLabel>

@@ -3,7 +3,7 @@
 //
 // This header is plain C++ (no Qt types) so that the application code in shell/,
 // link/, params/, live/ and convtable/ can use it. Panel and control handles are
-// plain integers; control identifiers are the constants of ui/panel_ids.h. Every
+// plain integers; control identifiers are the constants of panels/panel_ids.h. Every
 // function returns 0 (or a handle, or a count) on success and a negative UI error
 // code on failure unless its comment says otherwise.
 
@@ -20,6 +20,10 @@ constexpr int UIE_RESOURCE_NOT_FOUND = -12;
 constexpr int UIE_INVALID_TAB_PAGE = -49;
 
 constexpr int MAX_PATHNAME_LEN = 260;
+
+// Controls created at run time (NewCtrl) get identifiers from here on; a panel
+// resource keeps its own identifiers below.
+constexpr int FIRST_RUNTIME_CONTROL = 10000;
 
 // ---------------------------------------------------------------------------
 // Events delivered to callbacks

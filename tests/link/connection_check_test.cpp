@@ -2,12 +2,12 @@
 // and the Close / Offline question.
 #include "link_test_env.h"
 
+#include "app/app_state.h"
 #include "link/exchange.h"
 #include "link/firmware_text.h"
 #include "link/link_state.h"
-#include "shell/app_state.h"
+#include "panels/panel_ids.h"
 #include "support/popup_script.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <QTimer>

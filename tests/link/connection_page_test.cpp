@@ -1,16 +1,16 @@
 // The connection page's controls: what each commit does and each right click shows.
 #include "link_test_env.h"
 
+#include "app/app_state.h"
 #include "link/connection.h"
 #include "link/link_state.h"
-#include "shell/app_state.h"
+#include "panels/callbacks.h"
+#include "panels/panel_ids.h"
 #include "shell/startup.h"
 #include "support/popup_script.h"
 #include "support/program_fixture.h"
 #include "support/ui_actions.h"
 #include "toolbox/combobox.h"
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <pty.h>

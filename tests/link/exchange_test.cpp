@@ -2,12 +2,12 @@
 // requests, the 3.0 s limits, and every way a reply can be refused.
 #include "link_test_env.h"
 
+#include "app/app_state.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
+#include "panels/panel_ids.h"
 #include "params/param_transfer.h"
 #include "params/parameter_set.h"
-#include "shell/app_state.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 namespace

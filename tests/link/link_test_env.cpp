@@ -1,10 +1,10 @@
 #include "link_test_env.h"
 
+#include "app/app_state.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
-#include "shell/app_state.h"
+#include "panels/panel_ids.h"
 #include "support/program_fixture.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <chrono>

@@ -4,14 +4,14 @@
 // dialog, a file that cannot be written, a link failure part-way, a short reply.
 #include "link_test_env.h"
 
+#include "app/app_state.h"
 #include "link/connection.h"
 #include "link/link_state.h"
-#include "shell/app_state.h"
+#include "panels/panel_ids.h"
 #include "support/popup_script.h"
 #include "support/program_fixture.h"
 #include "support/sim_process.h"
 #include "support/ui_actions.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>

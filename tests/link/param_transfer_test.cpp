@@ -2,14 +2,14 @@
 // plausibility report, failures part-way, and requests queued while live data runs.
 #include "link_test_env.h"
 
+#include "app/app_state.h"
+#include "app/long_operation.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
-#include "live/live_state.h"
+#include "panels/callbacks.h"
+#include "panels/panel_ids.h"
 #include "params/param_transfer.h"
 #include "params/parameter_set.h"
-#include "shell/app_state.h"
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 namespace
@@ -156,20 +156,20 @@ TEST_F(ParamTransferTest, GetTakesThePayloadAndZerosWhatAShortReplyLeavesOut)
 TEST_F(ParamTransferTest, SendAndGetWhileLiveDataRunsAreQueuedAsFlags)
 {
     SelectMemory(PARA_MEMORY_RAM);
-    g_live.running = 1;
+    g_loops.liveRunning = 1;
     CBF_ButtonSend(g_app.mainPanel, MAINP_SEND, EVENT_COMMIT, nullptr, 0, 0);
     CBF_ButtonGet(g_app.mainPanel, MAINP_GET, EVENT_COMMIT, nullptr, 0, 0);
-    EXPECT_EQ(g_live.sendRequested, 1);
-    EXPECT_EQ(g_live.getRequested, 1);
+    EXPECT_EQ(g_loops.sendRequested, 1);
+    EXPECT_EQ(g_loops.getRequested, 1);
     for (int i = 0; i < 20; ++i)
         WaitSystemEvents(0.005);
     EXPECT_TRUE(sensor.Requests().empty());
 
     // Served later, each clears its own flag first.
-    g_live.running = 0;
+    g_loops.liveRunning = 0;
     EXPECT_EQ(SendPara(), 1);
-    EXPECT_EQ(g_live.sendRequested, 0);
-    EXPECT_EQ(g_live.getRequested, 1);
+    EXPECT_EQ(g_loops.sendRequested, 0);
+    EXPECT_EQ(g_loops.getRequested, 1);
     EXPECT_EQ(GetPara(), 1);
-    EXPECT_EQ(g_live.getRequested, 0);
+    EXPECT_EQ(g_loops.getRequested, 0);
 }

@@ -2,15 +2,15 @@
 // start-up connection, GET and SEND with RAM and EEPROM targets, the baud-rate change.
 #include "link_test_env.h"
 
+#include "app/app_state.h"
 #include "link/link_state.h"
+#include "panels/panel_ids.h"
 #include "params/parameter_set.h"
 #include "platform/rs232.h"
-#include "shell/app_state.h"
 #include "support/popup_script.h"
 #include "support/program_fixture.h"
 #include "support/sim_process.h"
 #include "support/ui_actions.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 namespace

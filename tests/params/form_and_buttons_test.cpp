@@ -2,16 +2,17 @@
 // gesture, SEND/GET and the memory selectors.
 #include "param_test_env.h"
 
+#include "app/app_state.h"
+#include "app/long_operation.h"
 #include "link/connection.h"
 #include "live/live_state.h"
+#include "panels/panel_ids.h"
 #include "params/param_controls.h"
 #include "params/param_form.h"
 #include "params/parameter_set.h"
-#include "shell/app_state.h"
 #include "support/program_fixture.h"
 #include "support/ui_actions.h"
 #include "toolbox/password.h"
-#include "ui/panel_ids.h"
 #include "ui/ui_qt.h"
 #include "ui/userint.h"
 
@@ -172,20 +173,20 @@ TEST_F(TransferButtonsTest, WhileLiveDataRunsSendAndGetOnlyQueueTheirRequest)
 {
     for (short memory : {PARA_MEMORY_RAM, PARA_MEMORY_EEPROM}) {
         g_app.paraMemory = memory;
-        g_live.running = 1;
-        g_live.sendRequested = 0;
-        g_live.getRequested = 0;
+        g_loops.liveRunning = 1;
+        g_loops.sendRequested = 0;
+        g_loops.getRequested = 0;
         SetCtrlVal(Page1(), TABPARA1_POWER, 640);
         Press(g_app.mainPanel, MAINP_SEND);
-        EXPECT_EQ(1, g_live.sendRequested);
-        EXPECT_EQ(0, g_live.getRequested);
+        EXPECT_EQ(1, g_loops.sendRequested);
+        EXPECT_EQ(0, g_loops.getRequested);
         Press(g_app.mainPanel, MAINP_GET);
-        EXPECT_EQ(1, g_live.getRequested);
+        EXPECT_EQ(1, g_loops.getRequested);
         EXPECT_EQ(640, Value(Page1(), TABPARA1_POWER));
         EXPECT_FALSE(Dimmed(g_app.mainPanel, MAINP_SEND));
         EXPECT_EQ(0, PopupCount());
     }
-    g_live.running = 0;
+    g_loops.liveRunning = 0;
 }
 
 TEST_F(TransferButtonsTest, StoppedLiveDataTransfersAtOnceAndUndimsAfterwards)
@@ -193,14 +194,14 @@ TEST_F(TransferButtonsTest, StoppedLiveDataTransfersAtOnceAndUndimsAfterwards)
     // No sensor answers: the transfer fails through the link failure, which has
     // reported it; the transfer controls are live again afterwards.
     g_app.paraMemory = PARA_MEMORY_RAM;
-    g_live.running = 0;
-    g_live.sendRequested = 1;
-    g_live.getRequested = 1;
+    g_loops.liveRunning = 0;
+    g_loops.sendRequested = 1;
+    g_loops.getRequested = 1;
     SetCtrlVal(Page1(), TABPARA1_POWER, 640);
     Press(g_app.mainPanel, MAINP_SEND);
-    EXPECT_EQ(0, g_live.sendRequested);
+    EXPECT_EQ(0, g_loops.sendRequested);
     Press(g_app.mainPanel, MAINP_GET);
-    EXPECT_EQ(0, g_live.getRequested);
+    EXPECT_EQ(0, g_loops.getRequested);
     EXPECT_EQ(640, Value(Page1(), TABPARA1_POWER));
     EXPECT_FALSE(Dimmed(g_app.mainPanel, MAINP_SEND));
     EXPECT_FALSE(Dimmed(g_app.mainPanel, MAINP_GET));
@@ -230,6 +231,6 @@ TEST_F(TransferButtonsTest, FileTargetWorksWithoutASensor)
 
     EXPECT_EQ(4u, FileDialogs().size());
     EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(0, g_live.sendRequested);
-    EXPECT_EQ(0, g_live.getRequested);
+    EXPECT_EQ(0, g_loops.sendRequested);
+    EXPECT_EQ(0, g_loops.getRequested);
 }

@@ -2,10 +2,10 @@
 // their own help text in the current language.
 #include "param_test_env.h"
 
+#include "app/app_state.h"
+#include "panels/panel_ids.h"
 #include "params/param_help_texts.h"
-#include "shell/app_state.h"
 #include "support/ui_actions.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <initializer_list>

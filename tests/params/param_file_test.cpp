@@ -1,13 +1,13 @@
 // Saving the form into a parameter file and loading files of every kind into it.
 #include "param_test_env.h"
 
+#include "app/app_state.h"
 #include "inistore/inifile.h"
+#include "panels/panel_ids.h"
 #include "params/param_file.h"
 #include "params/param_form.h"
 #include "params/parameter_set.h"
-#include "shell/app_state.h"
 #include "support/program_fixture.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstring>

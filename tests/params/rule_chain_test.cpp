@@ -2,8 +2,8 @@
 // the visibility of the parameters II page and of the data panel's displays.
 #include "param_test_env.h"
 
-#include "shell/app_state.h"
-#include "ui/panel_ids.h"
+#include "app/app_state.h"
+#include "panels/panel_ids.h"
 #include "ui/userint.h"
 
 #include <initializer_list>

@@ -3,13 +3,13 @@
 // the start-up rule, the files found beside the program, and missing files.
 #include "shell_test_env.h"
 
+#include "app/app_state.h"
 #include "inistore/inifile.h"
-#include "shell/app_state.h"
+#include "panels/panel_ids.h"
 #include "shell/panel_language.h"
 #include "support/program_fixture.h"
 #include "support/ui_actions.h"
 #include "toolbox/localize.h"
-#include "ui/panel_ids.h"
 #include "ui/ui_qt.h"
 #include "ui/userint.h"
 

@@ -2,13 +2,13 @@
 // incomplete and odd files.
 #include "shell_test_env.h"
 
+#include "app/app_state.h"
 #include "link/connection.h"
 #include "link/link_state.h"
-#include "shell/app_state.h"
+#include "panels/panel_ids.h"
 #include "shell/panel_settings.h"
 #include "support/program_fixture.h"
 #include "toolbox/combobox.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>

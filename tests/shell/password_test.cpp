@@ -3,10 +3,10 @@
 // Escape without ever holding up the main window.
 #include "shell_test_env.h"
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
+#include "panels/panel_ids.h"
 #include "support/ui_actions.h"
 #include "toolbox/password.h"
-#include "ui/panel_ids.h"
 #include "ui/ui_qt.h"
 #include "ui/userint.h"
 

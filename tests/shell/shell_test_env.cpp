@@ -1,8 +1,8 @@
 #include "shell_test_env.h"
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
+#include "panels/panel_ids.h"
 #include "support/program_fixture.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdlib>

@@ -1,14 +1,14 @@
 // Start-up state, child panels, the main panel's callbacks and shutdown.
 #include "shell_test_env.h"
 
+#include "app/app_state.h"
+#include "app/long_operation.h"
 #include "link/link_state.h"
-#include "live/live_state.h"
-#include "shell/app_state.h"
+#include "panels/panel_ids.h"
 #include "shell/startup.h"
 #include "support/program_fixture.h"
 #include "support/sim_process.h"
 #include "support/ui_actions.h"
-#include "ui/panel_ids.h"
 #include "ui/userint.h"
 
 #include "ui/ui_qt.h"
@@ -130,15 +130,15 @@ TEST_F(StartupTest, RightDoubleClickRestoresSizeAndCentresTheMainPanel)
 TEST_F(StartupTest, ScopeAndConnectionPagesStopLiveDataButParameterPagesDoNot)
 {
     ASSERT_TRUE(ShowAndActivate(g_app.mainPanel));
-    g_live.running = 1;
+    g_loops.liveRunning = 1;
     ASSERT_TRUE(SelectTab(g_app.mainPanel, MAINP_TAB, PAGE_PARAMETERS_2));
-    EXPECT_EQ(g_live.running, 1);
+    EXPECT_EQ(g_loops.liveRunning, 1);
     ASSERT_TRUE(SelectTab(g_app.mainPanel, MAINP_TAB, PAGE_PARAMETERS_1));
-    EXPECT_EQ(g_live.running, 1);
+    EXPECT_EQ(g_loops.liveRunning, 1);
     EXPECT_TRUE(PanelVisible(g_app.dataPanel));
 
     ASSERT_TRUE(SelectTab(g_app.mainPanel, MAINP_TAB, PAGE_SCOPE));
-    EXPECT_EQ(g_live.running, 0);
+    EXPECT_EQ(g_loops.liveRunning, 0);
     EXPECT_TRUE(PanelVisible(g_app.scopePanel));
     EXPECT_FALSE(PanelVisible(g_app.dataPanel));
 
@@ -151,9 +151,9 @@ TEST_F(StartupTest, ScopeAndConnectionPagesStopLiveDataButParameterPagesDoNot)
     SetCtrlAttribute(ConnPageHandle(), TABCONN_ACCEPT, ATTR_DIMMED, 0);
     SetCtrlAttribute(ConnPageHandle(), TABCONN_CHANGEBAUD, ATTR_DIMMED, 0);
     SetCtrlAttribute(ConnPageHandle(), TABCONN_HWINFO, ATTR_DIMMED, 0);
-    g_live.running = 1;
+    g_loops.liveRunning = 1;
     ASSERT_TRUE(SelectTab(g_app.mainPanel, MAINP_TAB, PAGE_CONNECTION));
-    EXPECT_EQ(g_live.running, 0);
+    EXPECT_EQ(g_loops.liveRunning, 0);
     for (int control : {TABCONN_ACCEPT, TABCONN_CHANGEBAUD, TABCONN_HWINFO})
         EXPECT_EQ(CtrlInt(ConnPageHandle(), control, ATTR_DIMMED), 1) << control;
 }
@@ -178,12 +178,12 @@ TEST_F(StartupTest, TabHelpAnswersRightClickInBothLanguages)
 TEST_F(StartupTest, ClosingTheMainPanelStoresSettingsAndEndsTheEventLoopWithZero)
 {
     ASSERT_TRUE(ShowAndActivate(g_app.mainPanel));
-    g_live.running = 1;
+    g_loops.liveRunning = 1;
     std::string settings = dir_ + "/PanelSettings.cfg";
     std::remove(settings.c_str());
 
     ASSERT_TRUE(ClosePanel(g_app.mainPanel));
-    EXPECT_EQ(g_live.running, 0);
+    EXPECT_EQ(g_loops.liveRunning, 0);
     EXPECT_NE(ReadWholeFile(settings).find("FILE TYPE: = \"Panel Settings\""), std::string::npos);
     // The close box asks the loop to end; it must not take the window away by itself.
     EXPECT_TRUE(PanelVisible(g_app.mainPanel));

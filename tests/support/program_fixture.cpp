@@ -1,12 +1,13 @@
 #include "support/program_fixture.h"
 
+#include "app/app_state.h"
+#include "app/long_operation.h"
 #include "link/link_state.h"
-#include "live/live_state.h"
+#include "panels/panel_ids.h"
 #include "params/parameter_set.h"
-#include "shell/app_state.h"
 #include "shell/panel_language.h"
+#include "shell/process_state.h"
 #include "shell/startup.h"
-#include "ui/panel_ids.h"
 #include "ui/ui_init.h"
 
 #include <cstdlib>
@@ -66,6 +67,7 @@ int StartProgramInDir(const std::string &dir, const std::string &settings)
         CopyLanguageFiles(dir);
     if (!settings.empty())
         WriteWholeFile(dir + "/" + kSettingsFileName, settings);
+    ResetProcessState();
     SetProjectDirOverride(dir.c_str());
     if (LoadProgramPanels(kPanelResourceFile) < 0)
         return -1;
@@ -77,9 +79,5 @@ void StopProgram()
 {
     ShutdownProgram();
     SetProjectDirOverride(nullptr);
-    std::memset(&g_app, 0, sizeof g_app);
-    std::memset(&g_link, 0, sizeof g_link);
-    std::memset(&g_live, 0, sizeof g_live);
-    std::memset(&ParameterSet, 0, sizeof ParameterSet);
-    g_scanRunning = 0;
+    ResetProcessState();
 }

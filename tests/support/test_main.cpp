@@ -1,3 +1,4 @@
+#include "panels/panel_resource.h"
 #include "support/popup_script.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     InstallDefaultPopupResponder();
+    UseProgramPanelResource();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

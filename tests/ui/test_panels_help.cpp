@@ -5,8 +5,8 @@
 #include "support/popup_script.h"
 #include "support/ui_actions.h"
 
-#include "shell/app_state.h"
-#include "ui/panel_ids.h"
+#include "app/app_state.h"
+#include "panels/panel_ids.h"
 #include "ui/ui_qt.h"
 #include "ui/userint.h"
 

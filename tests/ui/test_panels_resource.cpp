@@ -2,9 +2,9 @@
 // of every control of the six panels.
 #include "test_panels_walk.h"
 
-#include "ui/callbacks.h"
-#include "ui/panel_ids.h"
-#include "ui/panels/panel_layout.h"
+#include "panels/callbacks.h"
+#include "panels/panel_ids.h"
+#include "panels/panel_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 namespace
 {
 
-// Every control identifier of ui/panel_ids.h.
+// Every control identifier of panels/panel_ids.h.
 const std::vector<int> kAllControlIds = {
     MAINP_TAB,
     MAINP_LOGO,

@@ -2,6 +2,8 @@
 // Walks the panel resource: every control with the panel, and the tab page if any,
 // that holds it.
 
+#include "panels/ctrl_builders.h"
+#include "panels/panel_resource.h"
 #include "ui/panel_defs.h"
 
 #include <string>

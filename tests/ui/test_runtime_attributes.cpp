@@ -1,5 +1,5 @@
+#include "panels/panel_ids.h"
 #include "support/event_recorder.h"
-#include "ui/panel_ids.h"
 #include "ui/panel_loader.h"
 #include "ui/ui_qt.h"
 #include "ui/userint.h"

@@ -1,3 +1,4 @@
+#include "panels/ctrl_builders.h"
 #include "support/event_recorder.h"
 #include "support/ui_actions.h"
 #include "ui/graph_widget.h"

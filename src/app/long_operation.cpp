@@ -1,0 +1,47 @@
+#include "app/long_operation.h"
+
+LoopState g_loops;
+
+namespace
+{
+
+short &FlagOf(LoopKind kind)
+{
+    return kind == LOOP_SCAN ? g_loops.scanRunning : g_loops.liveRunning;
+}
+
+} // namespace
+
+bool StartLoop(LoopKind kind)
+{
+    if (AnyLoopRunning())
+        return false;
+    FlagOf(kind) = 1;
+    return true;
+}
+
+bool LoopRunning(LoopKind kind)
+{
+    return FlagOf(kind) == 1;
+}
+
+void StopLoop(LoopKind kind)
+{
+    FlagOf(kind) = 0;
+}
+
+void StopAllLoops(void)
+{
+    g_loops.liveRunning = 0;
+    g_loops.scanRunning = 0;
+}
+
+bool AnyLoopRunning(void)
+{
+    return g_loops.liveRunning == 1 || g_loops.scanRunning == 1;
+}
+
+void ResetLoops(void)
+{
+    g_loops = LoopState{};
+}

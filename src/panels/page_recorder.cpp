@@ -1,0 +1,120 @@
+// Main tab page 4: record file, record mode with interval and count, progress, and
+// the buttons that start and stop a recording.
+//
+// Each record mode shows its own set of controls, so the sets share places: FRAME
+// COUNTER (modes 1, 3) sits where RECORDED (modes 0, 2) is, and START (modes 0, 1),
+// MANUAL RECORD (mode 2) and START TRIG REC (mode 3) share one button place. The
+// initial visibility is that of mode 0.
+#include "panels/callbacks.h"
+#include "panels/decor_ids.h"
+#include "panels/panel_ids.h"
+#include "panels/panel_layout.h"
+
+namespace
+{
+
+constexpr int kFileTop = 4;
+constexpr int kModeTop = NextGroupTop(kFileTop, 3);
+constexpr int kProgressTop = NextGroupTop(kModeTop, 2);
+constexpr int kControlTop = NextGroupTop(kProgressTop, 2);
+constexpr int kModeWidth = 220;
+
+// Record time: four fields across the width of the grid
+constexpr int kTimeWidth = 70;
+constexpr int kTimePitch = 82;
+constexpr int kSecondsWidth = kWideWidth - 3 * kTimePitch;
+
+const std::vector<std::pair<std::string, int>> kModeItems = {
+    {"INTERVAL (VALUES)", 0}, {"INTERVAL (CONTINUOUS)", 1}, {"MANUAL", 2}, {"TRIGGERED BY SENSOR", 3}};
+
+void AddFileGroup(std::vector<CtrlDef> &c)
+{
+    const int t = kFileTop;
+    AddGroup(c, DECO_REC_FILE, HEAD_REC_FILE, "RECORD FILE", t, kFrameLeft1, kFrameFullWidth, 3);
+    c.push_back(CommandButton(TABREC_SELFILE, "SELECT FILE", ButtonTop(t, 0), kColumn1, kColumnWidth,
+                              kButtonHeight, CBF_ButtonSelRecFile));
+    c.push_back(String(TABREC_FILEPATH, "FILE PATH", FieldTop(t, 1), kColumn1, kWideWidth, CBF_DispRecFile)
+                    .MaxLength(MAX_PATHNAME_LEN - 1)
+                    .Indicator());
+    c.push_back(String(TABREC_SENSORID, "SENSOR ID", FieldTop(t, 2), kColumn1, kWideWidth, nullptr)
+                    .MaxLength(99)
+                    .Indicator());
+}
+
+void AddModeGroup(std::vector<CtrlDef> &c)
+{
+    const int t = kModeTop;
+    AddGroup(c, DECO_REC_MODE, HEAD_REC_MODE, "RECORD MODE", t, kFrameLeft1, kFrameFullWidth, 2);
+    c.push_back(
+        Ring(TABREC_MODE, "MODE", FieldTop(t, 0), kColumn1, kModeWidth, CBF_EditSelectDataRec, kModeItems)
+            .Initial(0));
+    c.push_back(
+        Numeric(TABREC_INTERVAL, "INTERVAL [s]", FieldTop(t, 1), kColumn1, kColumnWidth, CBF_EditInterval)
+            .Double()
+            .Range(0.0, 86400.0)
+            .Precision(2)
+            .Increment(0.25)
+            .Initial(1.0));
+    c.push_back(Numeric(TABREC_VALUES, "VALUES", FieldTop(t, 1), kColumn2, kColumnWidth, CBF_EditRecVal)
+                    .Range(0, 65535)
+                    .Initial(100));
+}
+
+CtrlDef TimeDisplay(int id, const std::string &label, int index, int width)
+{
+    return Numeric(id, label, FieldTop(kProgressTop, 0), kColumn1 + index * kTimePitch, width,
+                   CBF_DispRecordTime)
+        .Indicator();
+}
+
+void AddProgressGroup(std::vector<CtrlDef> &c)
+{
+    const int t = kProgressTop;
+    AddGroup(c, DECO_REC_PROGRESS, HEAD_REC_PROGRESS, "PROGRESS", t, kFrameLeft1, kFrameFullWidth, 2);
+    // The record time of the initial interval (1 s) and count (100): 1 min 40 s.
+    c.push_back(TimeDisplay(TABREC_DAYS, "DAYS", 0, kTimeWidth));
+    c.push_back(TimeDisplay(TABREC_HOURS, "HOURS", 1, kTimeWidth));
+    c.push_back(TimeDisplay(TABREC_MINUTES, "MINUTES", 2, kTimeWidth).Initial(1));
+    c.push_back(TimeDisplay(TABREC_SECONDS, "SECONDS", 3, kSecondsWidth).Double().Precision(1).Initial(40.0));
+    c.push_back(
+        Numeric(TABREC_RECORDED, "RECORDED", FieldTop(t, 1), kColumn1, kColumnWidth, CBF_DispRecordedValues)
+            .Indicator());
+    c.push_back(
+        Numeric(TABREC_REMAINING, "REMAINING", FieldTop(t, 1), kColumn2, kColumnWidth, CBF_DispRemaining)
+            .Initial(100)
+            .Indicator());
+    c.push_back(Numeric(TABREC_FRAMECOUNTER, "FRAME COUNTER", FieldTop(t, 1), kColumn1, kColumnWidth,
+                        CBF_DispRecordedValues)
+                    .Indicator()
+                    .Hidden());
+}
+
+void AddControlGroup(std::vector<CtrlDef> &c)
+{
+    const int t = kControlTop;
+    const int top = ButtonTop(t, 0);
+    AddGroup(c, DECO_REC_CONTROL, HEAD_REC_CONTROL, "RECORDING", t, kFrameLeft1, kFrameFullWidth, 1);
+    c.push_back(CommandButton(TABREC_START, "START", top, kColumn1, kColumnWidth, kButtonHeight,
+                              CBF_ButtonStartRecord));
+    c.push_back(CommandButton(TABREC_MANUAL, "MANUAL RECORD", top, kColumn1, kColumnWidth, kButtonHeight,
+                              CBF_ButtonManualRecord)
+                    .Hidden());
+    c.push_back(CommandButton(TABREC_STARTTRIG, "START TRIG REC", top, kColumn1, kColumnWidth, kButtonHeight,
+                              CBF_ButtonStartTrigRec)
+                    .Hidden());
+    c.push_back(
+        CommandButton(TABREC_STOP, "STOP", top, kColumn2, kColumnWidth, kButtonHeight, CBF_ButtonStopRecord));
+}
+
+} // namespace
+
+PageDef RecorderPageDef()
+{
+    PageDef page;
+    page.label = "Record";
+    AddFileGroup(page.controls);
+    AddModeGroup(page.controls);
+    AddProgressGroup(page.controls);
+    AddControlGroup(page.controls);
+    return page;
+}

@@ -1,0 +1,18 @@
+#include "shell/process_state.h"
+
+#include "app/app_state.h"
+#include "app/long_operation.h"
+#include "convtable/conv_table.h"
+#include "link/link_state.h"
+#include "live/live_state.h"
+#include "params/parameter_set.h"
+
+void ResetProcessState(void)
+{
+    ResetAppState();
+    ResetLoops();
+    ResetLinkState();
+    ResetParameterSet();
+    ResetLiveState();
+    ResetConvTableState();
+}
