@@ -25,7 +25,6 @@ int LoadProgramPanels(const char *resourceFile);
 void InitAll(void);
 void ShutdownProgram(void);
 
-void ShowChildPanelDisp(int panel);
 void ShowLogo(void);
 int ShowInfoText(const char *text, int versionFlag, int left, int top, int pointSize, int backgroundColor,
                  int textColor);
