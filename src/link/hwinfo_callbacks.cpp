@@ -1,12 +1,25 @@
-// Callback of the connection page's HARDWARE INFO button. For now it answers a right
-// click with its help text; writing the hardware info file arrives with the
-// hardware info work.
+// Callback of the connection page's HARDWARE INFO button.
+#include "app/long_operation.h"
+#include "link/connection.h"
+#include "link/hwinfo_file.h"
 #include "link/hwinfo_texts.h"
 #include "panels/callbacks.h"
 #include "ui/userint.h"
 
 int CBF_ButtonGenHwInfoFile(int, int, int event, void *, int, int)
 {
-    AnswerHelp(event, kHelpButtonGenHwInfoFile);
+    switch (event) {
+    case EVENT_RIGHT_CLICK:
+        ShowHelpPopup(kHelpButtonGenHwInfoFile);
+        break;
+    case EVENT_COMMIT:
+        // A long operation owns the link while it runs.
+        if (AnyLoopRunning())
+            break;
+        SetButtonsDimmed(DIM_ALL_GROUPS, 1);
+        GenerateHWInfoFile();
+        SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+        break;
+    }
     return 0;
 }

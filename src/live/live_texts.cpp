@@ -133,3 +133,9 @@ const TextPair kHelpEditSettingTimeFactor = {
     "Edit box for a setting time factor in AC MODE. \nDefault value is 1,0.\nSelect 2,5 for IR sensors."};
 const TextPair kHelpButtonSendSettingTimeFactor = {"Zeitfaktor ins EEPROM des Sensors senden.",
                                                    "Send setting time factor to the EEPROM of the sensor."};
+const TextPair kTxtCalcOffsetConfirm = {
+    "Sicherstellen, dass der Empfaenger des Sensors verdeckt ist! \nOffset Wert sollte unter 100 sein.",
+    "Make sure, that the receiver of the sensor is covered! \nOffset value should be lower than 100!"};
+const TextPair kTxtIncompleteOffsetReply = {
+    "Antwort des Sensors auf die Offset-Anfrage ist unvollstaendig!\n\n",
+    "Reply of the sensor to the offset request is incomplete!\n\n"};

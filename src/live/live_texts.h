@@ -62,3 +62,6 @@ extern const TextPair kHelpButtonCalcOffset;
 extern const TextPair kHelpEditOffsetVal;
 extern const TextPair kHelpEditSettingTimeFactor;
 extern const TextPair kHelpButtonSendSettingTimeFactor;
+// Offset compensation: the question before CALCULATE OFFSET, and a reply too short
+extern const TextPair kTxtCalcOffsetConfirm;
+extern const TextPair kTxtIncompleteOffsetReply;

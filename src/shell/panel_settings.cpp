@@ -8,6 +8,7 @@
 #include "panels/panel_ids.h"
 #include "platform/paths.h"
 #include "shell/offset_instruction.h"
+#include "shell/panel_language.h"
 #include "toolbox/combobox.h"
 #include "ui/userint.h"
 
@@ -117,6 +118,9 @@ void ShowRestoredSettings()
 {
     SetCtrlVal(ConnectionPage(), TABCONN_LANGUAGE, g_app.language);
     ShowOffsetInstruction();
+    // The panel resource is English: an English start applies no language file.
+    if (g_app.language != LANGUAGE_ENGLISH)
+        InitLanguage();
     SetCtrlVal(g_app.mainPages[PAGE_RECORDER], TABREC_FILEPATH, g_app.recorderFilePath);
     SetCtrlVal(ConnectionPage(), TABCONN_SENSORID, g_app.sensorId);
     SetCtrlVal(g_app.mainPages[PAGE_RECORDER], TABREC_SENSORID, g_app.sensorId);

@@ -105,3 +105,24 @@ int GetStripChartAttribute(QWidget *widget, int attribute, int *value)
     *value = attribute == ATTR_NUM_TRACES ? chart->traceCount() : chart->pointsPerScreen();
     return UIE_OK;
 }
+
+int SetAxisName(CtrlRecord &ctrl, int attribute, const QString &name)
+{
+    auto *graph = qobject_cast<GraphWidget *>(ctrl.widget.data());
+    if (!graph)
+        return UIE_INVALID_ATTRIBUTE;
+    if (attribute == ATTR_XNAME)
+        graph->setAxisLabels(name, graph->yAxisLabel());
+    else
+        graph->setAxisLabels(graph->xAxisLabel(), name);
+    return UIE_OK;
+}
+
+int GetAxisName(const CtrlRecord &ctrl, int attribute, QString *name)
+{
+    auto *graph = qobject_cast<GraphWidget *>(ctrl.widget.data());
+    if (!graph)
+        return UIE_INVALID_ATTRIBUTE;
+    *name = attribute == ATTR_XNAME ? graph->xAxisLabel() : graph->yAxisLabel();
+    return UIE_OK;
+}

@@ -5,7 +5,9 @@
 
 #include "ui/panel_defs.h"
 
+class QString;
 class QWidget;
+struct CtrlRecord;
 
 QWidget *CreateGraphWidget(int panel, const CtrlDef &def, QWidget *parent);
 QWidget *CreateStripChartWidget(const CtrlDef &def, QWidget *parent);
@@ -20,3 +22,7 @@ int GetLedColor(QWidget *led, int attribute, int *color);
 // ATTR_NUM_TRACES or ATTR_POINTS_PER_SCREEN
 int SetStripChartAttribute(QWidget *chart, int attribute, int value);
 int GetStripChartAttribute(QWidget *chart, int attribute, int *value);
+
+// ATTR_XNAME or ATTR_YNAME of a graph
+int SetAxisName(CtrlRecord &ctrl, int attribute, const QString &name);
+int GetAxisName(const CtrlRecord &ctrl, int attribute, QString *name);

@@ -207,12 +207,14 @@ int SetLabelText(int panel, CtrlRecord &ctrl, const QString &text)
 {
     if (auto *button = qobject_cast<QAbstractButton *>(ctrl.widget.data())) {
         button->setText(text);
+        FollowLabelWithName(ctrl, text);
         return UIE_OK;
     }
     if (ctrl.kind == CTRL_TEXT_MSG) {
         static_cast<QLabel *>(ctrl.widget.data())->setText(text);
         if (ctrl.autoSize)
             ctrl.widget->adjustSize();
+        FollowLabelWithName(ctrl, text);
         return UIE_OK;
     }
     if (ctrl.kind == CTRL_PICTURE || ctrl.kind == CTRL_DECORATION || ctrl.kind == CTRL_TAB)
@@ -226,6 +228,7 @@ int SetLabelText(int panel, CtrlRecord &ctrl, const QString &text)
     ctrl.label->setText(text);
     PlaceCtrlLabel(ctrl);
     SyncCtrlLabel(ctrl);
+    FollowLabelWithName(ctrl, text);
     return UIE_OK;
 }
 
@@ -421,6 +424,9 @@ int SetCtrlAttribute(int panel, int control, int attribute, const char *value)
     case ATTR_TOOLTIP_TEXT:
         ctrl->widget->setToolTip(text);
         return UIE_OK;
+    case ATTR_XNAME:
+    case ATTR_YNAME:
+        return SetAxisName(*ctrl, attribute, text);
     default:
         return UIE_INVALID_ATTRIBUTE;
     }
@@ -467,6 +473,12 @@ int GetCtrlAttribute(int panel, int control, int attribute, char *value, int siz
         return CopyTextOut(ctrl->widget->toolTip(), value, size);
     case ATTR_ACCESSIBLE_NAME:
         return CopyTextOut(QString::fromStdString(ctrl->accessibleName), value, size);
+    case ATTR_XNAME:
+    case ATTR_YNAME: {
+        QString name;
+        int status = GetAxisName(*ctrl, attribute, &name);
+        return status < 0 ? status : CopyTextOut(name, value, size);
+    }
     default:
         return UIE_INVALID_ATTRIBUTE;
     }

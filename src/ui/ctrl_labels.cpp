@@ -32,3 +32,19 @@ void SyncCtrlLabel(const CtrlRecord &ctrl)
     label->setVisible(!widget->isHidden() && !label->text().isEmpty());
     label->setEnabled(!ctrl.dimmed);
 }
+
+void FollowLabelWithName(CtrlRecord &ctrl, const QString &label)
+{
+    if (!ctrl.nameFollowsLabel || !ctrl.widget)
+        return;
+    ctrl.accessibleName = label.toStdString();
+    ctrl.widget->setAccessibleName(label);
+}
+
+void SetCtrlAccessibleName(CtrlRecord &ctrl, const QString &name)
+{
+    if (!ctrl.widget)
+        return;
+    ctrl.accessibleName = name.toStdString();
+    ctrl.widget->setAccessibleName(name);
+}

@@ -40,6 +40,7 @@ void ShowMessageText(CtrlRecord &ctrl, QLabel *label, const QString &text)
     label->setText(text);
     if (ctrl.autoSize)
         label->adjustSize();
+    FollowLabelWithName(ctrl, text);
 }
 
 void AppendToTextBox(QPlainTextEdit *box, const QString &text)

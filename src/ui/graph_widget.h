@@ -105,6 +105,8 @@ class GraphWidget : public QWidget
     void cursor(int n, double *x, double *y) const;
 
     void setAxisLabels(const QString &x, const QString &y);
+    QString xAxisLabel() const { return xLabel_; }
+    QString yAxisLabel() const { return yLabel_; }
 
     // The plot area in widget pixels, and the pixel of a plot coordinate.
     QRect plotArea() const;

@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 PanelFrame::PanelFrame(int handle, QWidget *parent) : QWidget(parent), handle_(handle)
@@ -51,4 +52,15 @@ void PanelFrame::mouseDoubleClickEvent(QMouseEvent *event)
 void PanelFrame::contextMenuEvent(QContextMenuEvent *event)
 {
     event->accept();
+}
+
+void PanelFrame::keyPressEvent(QKeyEvent *event)
+{
+    const PanelRecord *record = FindPanel(handle_);
+    if (event->key() == Qt::Key_Escape && record && record->popupInstalled) {
+        event->accept();
+        DispatchPanelEvent(handle_, EVENT_CLOSE, 0, 0);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -104,6 +104,12 @@ std::string AccessibleNameOf(const CtrlDef &def)
     return std::string(KindRoleName(def.kind)) + " " + std::to_string(def.id);
 }
 
+// The text a control shows as its label: the caption, the message, or the label strip.
+std::string VisibleTextOf(const CtrlDef &def)
+{
+    return def.kind == CTRL_TEXT_MSG ? def.text : def.label;
+}
+
 void SetCtrlGeometry(QWidget *widget, const CtrlDef &def)
 {
     QSize hint = widget->sizeHint();
@@ -139,6 +145,7 @@ int CreateCtrl(int panel, const CtrlDef &def)
     ctrl.callback = def.callback;
     ctrl.isDouble = def.isDouble;
     ctrl.accessibleName = AccessibleNameOf(def);
+    ctrl.nameFollowsLabel = !ctrl.accessibleName.empty() && ctrl.accessibleName == VisibleTextOf(def);
     ctrl.committedText = QString::fromStdString(def.text);
     ctrl.autoSize = (def.kind == CTRL_TEXT_MSG || def.kind == CTRL_PICTURE) && def.width <= 0;
 

@@ -220,3 +220,40 @@ int HideBuiltInCtrlMenuItem(int panel, int control, int item)
     FindCtrl(panel, control)->hiddenMenuItems.insert(item);
     return UIE_OK;
 }
+
+namespace
+{
+
+int LookupColumn(int panel, int control, int column, int attribute, TableWidget **table)
+{
+    int status = LookupTable(panel, control, table);
+    if (status < 0)
+        return status;
+    if (attribute != ATTR_LABEL_TEXT)
+        return UIE_INVALID_ATTRIBUTE;
+    return column >= 1 && column <= (*table)->columnCount() ? UIE_OK : UIE_INVALID_VALUE;
+}
+
+} // namespace
+
+int SetTableColumnAttribute(int panel, int control, int column, int attribute, const char *value)
+{
+    TableWidget *table = nullptr;
+    int status = LookupColumn(panel, control, column, attribute, &table);
+    if (status < 0)
+        return status;
+    if (!value)
+        return UIE_INVALID_VALUE;
+    table->setHorizontalHeaderItem(column - 1, new QTableWidgetItem(QString::fromUtf8(value)));
+    return UIE_OK;
+}
+
+int GetTableColumnAttribute(int panel, int control, int column, int attribute, char *value, int size)
+{
+    TableWidget *table = nullptr;
+    int status = LookupColumn(panel, control, column, attribute, &table);
+    if (status < 0)
+        return status;
+    QTableWidgetItem *header = table->horizontalHeaderItem(column - 1);
+    return CopyTextOut(header ? header->text() : QString(), value, size);
+}

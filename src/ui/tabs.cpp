@@ -163,7 +163,11 @@ int SetTabPageAttribute(int panel, int tabControl, int pageIndex, int attribute,
         return UIE_INVALID_ATTRIBUTE;
     if (!value)
         return UIE_INVALID_VALUE;
-    tabs->setTabText(pageIndex, QString::fromUtf8(value));
+    // The page's accessible name is its tab text, in the language shown.
+    QString label = QString::fromUtf8(value);
+    tabs->setTabText(pageIndex, label);
+    if (QWidget *page = tabs->widget(pageIndex))
+        page->setAccessibleName(label);
     return UIE_OK;
 }
 

@@ -37,6 +37,7 @@ struct CtrlRecord {
     QPointer<QLabel> label;
     CtrlCallbackPtr callback = nullptr;
     std::string accessibleName;
+    bool nameFollowsLabel = false; // the accessible name is the label, and changes with it
 
     bool isDouble = false;
     bool indicator = false;
@@ -107,6 +108,11 @@ void ApplyCtrlMode(CtrlRecord &ctrl, int mode);
 // Labels (ctrl_labels.cpp): keep the label beside its control.
 void PlaceCtrlLabel(const CtrlRecord &ctrl);
 void SyncCtrlLabel(const CtrlRecord &ctrl);
+// A control whose accessible name is its label takes the new label as its name too, so
+// that screen readers read the language shown on screen.
+void FollowLabelWithName(CtrlRecord &ctrl, const QString &label);
+// A name of its own for a control whose name is not its label (panel localisation).
+void SetCtrlAccessibleName(CtrlRecord &ctrl, const QString &name);
 
 // Creates the widget of one control on a panel and registers it (panel_loader.cpp).
 struct CtrlDef;

@@ -78,11 +78,13 @@ enum UiAttribute {
     ATTR_MAX_VALUE,         // numeric: double
     ATTR_ON_COLOR,          // LED: int 0xRRGGBB
     ATTR_OFF_COLOR,         // LED: int 0xRRGGBB
-    ATTR_ACCESSIBLE_NAME,   // text (read only)
+    ATTR_ACCESSIBLE_NAME,   // text (read only); follows ATTR_LABEL_TEXT when it was the label
     ATTR_MAX_ENTRY_LENGTH,  // string field: int, -1 unlimited
     ATTR_NUM_TRACES,        // strip chart: int
     ATTR_POINTS_PER_SCREEN, // strip chart: int
     ATTR_CTRL_KIND,         // int, a UiCtrlKind (read only)
+    ATTR_XNAME,             // graph: text under the x axis
+    ATTR_YNAME,             // graph: text beside the y axis
 };
 
 constexpr int VAL_NO_ZOOM = 0;
@@ -266,6 +268,9 @@ int GetNumTableRows(int panel, int control, int *rows);
 // Built-in context-menu items of a table that can be hidden.
 enum UiTableMenuItem { VAL_SORT = 1, VAL_GOTO, VAL_SEARCH, VAL_EXPAND, VAL_CHART };
 int HideBuiltInCtrlMenuItem(int panel, int control, int item);
+// ATTR_LABEL_TEXT of column `column` (from 1): the text of its header.
+int SetTableColumnAttribute(int panel, int control, int column, int attribute, const char *value);
+int GetTableColumnAttribute(int panel, int control, int column, int attribute, char *value, int size);
 
 // ---------------------------------------------------------------------------
 // Pop-ups (all modal). A test installs a responder (ui/popup_responder.h) that

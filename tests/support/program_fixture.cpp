@@ -5,6 +5,7 @@
 #include "link/link_state.h"
 #include "panels/panel_ids.h"
 #include "params/parameter_set.h"
+#include "shell/panel_language.h"
 #include "shell/process_state.h"
 #include "shell/startup.h"
 #include "ui/ui_init.h"
@@ -53,8 +54,17 @@ void WriteWholeFile(const std::string &path, const std::string &content)
     out << content;
 }
 
+void CopyLanguageFiles(const std::string &dir)
+{
+    for (const char *name : {kGermanLanguageFile, kEnglishLanguageFile})
+        WriteWholeFile(dir + "/" + name, ReadWholeFile(std::string(CHROMIX_BIN_DIR) + "/" + name));
+}
+
 int StartProgramInDir(const std::string &dir, const std::string &settings)
 {
+    // The language files lie in the program directory, as the build puts them there.
+    if (ReadWholeFile(dir + "/" + kEnglishLanguageFile).empty())
+        CopyLanguageFiles(dir);
     if (!settings.empty())
         WriteWholeFile(dir + "/" + kSettingsFileName, settings);
     ResetProcessState();

@@ -12,8 +12,11 @@ std::string TcpSettingsFile(int port);
 // A panel settings file that connects over RS-232 to COMn at the baud-rate index.
 std::string SerialSettingsFile(int comPort, int baudIndex = 4);
 
+// Copies the build's two language files into dir.
+void CopyLanguageFiles(const std::string &dir);
 // Writes PanelSettings.cfg into dir when settings is not empty, points the program
-// directory at dir, loads the panels and runs InitAll. Returns 0 or -1.
+// directory at dir (with the language files, unless it holds an English one already),
+// loads the panels and runs InitAll. Returns 0 or -1.
 int StartProgramInDir(const std::string &dir, const std::string &settings = std::string());
 // Shuts the program down as WinMain does and resets the process-wide records.
 void StopProgram();
