@@ -1,0 +1,6 @@
+#pragma once
+// The four child panels (data, graph, scope, conversion) share one area of the main
+// panel; one of them is shown at a time.
+
+// Shows `panel` there and hides the other three; an unknown handle shows the data panel.
+void ShowChildPanelDisp(int panel);
