@@ -6,6 +6,7 @@
 #include "live/live_state.h"
 #include "live/live_thresholds.h"
 #include "panels/panel_ids.h"
+#include "params/param_controls.h"
 #include "params/param_form.h"
 #include "params/parameter_set.h"
 #include "ui/userint.h"
@@ -89,6 +90,11 @@ struct ChartPlace {
     int control;
 };
 
+const int kThresholdFields[] = {PF_THRESHOLD_MODE,   PF_THRESHOLD_CALC_1, PF_TOLERANCE_1, PF_HYSTERESIS_1,
+                                PF_THRESHOLD_CALC_2, PF_TOLERANCE_2,      PF_HYSTERESIS_2};
+
+void AppendSample();
+
 const ChartPlace kCharts[] = {
     {EvaluationPage, DATATAB1_SIGCHART},
     {EvaluationPage, DATATAB1_EVAL1CHART},
@@ -122,6 +128,21 @@ void SetPanelData(void)
 void InitGraphBuffers(void)
 {
     GetPanelValues();
+    AppendSample();
+}
+
+void AppendFrameToHistories(void)
+{
+    for (int field : kThresholdFields)
+        ReadParaField(field);
+    AppendSample();
+}
+
+namespace
+{
+
+void AppendSample()
+{
     const LiveFrame &frame = g_live.frame;
     AppendThresholdSample(g_live.eval1History, frame.RefSig1, frame.Sig, ParameterSet.ThresholdCalc1,
                           ParameterSet.Tolerance1, ParameterSet.Hysteresis1);
@@ -130,6 +151,8 @@ void InitGraphBuffers(void)
     ShiftIn(g_live.sigHistory, kHistoryLength, frame.Sig);
     ShiftIn(g_live.ch0History, kHistoryLength, frame.Ch0);
 }
+
+} // namespace
 
 void ShowGraph(void)
 {

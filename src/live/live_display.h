@@ -10,6 +10,10 @@ void ShowGraph(void);
 // both thresholds, to the four chart histories.
 void InitGraphBuffers(void);
 
+// The chart sample of a frame that live polling takes between two display refreshes:
+// like InitGraphBuffers, but only the fields the threshold lines use are read from the
+// form, so that the lines still follow edits at once.
+void AppendFrameToHistories(void);
 // The numbers and LEDs of SetPanelData alone, without a new chart sample.
 void ShowFrameValues(void);
 // The latest Sig on the conversion table page's current value display.

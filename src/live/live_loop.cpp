@@ -41,7 +41,7 @@ void ShowTakenFrame()
     double now = Timer();
     if (now - g_live.lastShownTime < kDisplayInterval) {
         // Too soon after the last refresh: the frame still joins the histories.
-        InitGraphBuffers();
+        AppendFrameToHistories();
         g_live.frameUnshown = true;
         return;
     }

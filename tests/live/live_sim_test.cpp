@@ -141,7 +141,9 @@ TEST_P(LiveSimTest, SendDuringPollingReachesTheSensorAndPollingGoesOn)
 }
 
 INSTANTIATE_TEST_SUITE_P(Transports, LiveSimTest, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool> &info) { return info.param ? "Pty" : "Tcp"; });
+                         [](const ::testing::TestParamInfo<bool> &info) {
+                             return info.param ? "Pty" : "Tcp";
+                         });
 
 // Every way the running flag returns to 0 ends the loop and undims the controls.
 class LiveSimEndTest : public LiveSimTest
