@@ -3,6 +3,7 @@
 #include "live/live_display.h"
 
 #include "app/app_state.h"
+#include "convtable/conv_table.h"
 #include "live/live_state.h"
 #include "live/live_thresholds.h"
 #include "panels/panel_ids.h"
@@ -109,14 +110,9 @@ void ShowFrameValues(void)
     const LiveFrame &frame = g_live.frame;
     ShowNumbers(frame);
     ShowAnalogOutput(frame.AnaOut);
-    ShowSigOnConversionPage();
+    ShowConvLiveSignal(); // the conversion table page's current value follows Sig
     ShowOutputLeds(frame.OutState);
     ShowInputLeds(frame.InBits);
-}
-
-void ShowSigOnConversionPage(void)
-{
-    SetCtrlVal(g_app.mainPages[PAGE_CONVERSION_TABLE], TABCONV_CURRENTVALUE, (int)g_live.frame.Sig);
 }
 
 void SetPanelData(void)

@@ -16,7 +16,5 @@ void InitGraphBuffers(void);
 void AppendFrameToHistories(void);
 // The numbers and LEDs of SetPanelData alone, without a new chart sample.
 void ShowFrameValues(void);
-// The latest Sig on the conversion table page's current value display.
-void ShowSigOnConversionPage(void);
 // The Y axis of all four strip charts: autoscale (nonzero) or fixed 0..4096.
 void SetChartsYAutoscale(int autoscale);

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/long_operation.h"
+#include "convtable/conv_table.h"
 #include "link/link_state.h"
 #include "live/live_state.h"
 #include "params/parameter_set.h"
@@ -13,4 +14,5 @@ void ResetProcessState(void)
     ResetLinkState();
     ResetParameterSet();
     ResetLiveState();
+    ResetConvTableState();
 }
