@@ -96,6 +96,8 @@ void GetData(void)
 {
     if (!StartLoop(LOOP_LIVE))
         return;
+    // The first frame of every run is shown at once.
+    g_live.lastShownTime = Timer() - kDisplayInterval;
     while (LoopRunning(LOOP_LIVE)) {
         if (!ServeTransferRequests())
             break;
