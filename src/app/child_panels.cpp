@@ -1,4 +1,5 @@
 #include "app/child_panels.h"
+
 #include "app/app_state.h"
 #include "ui/userint.h"
 

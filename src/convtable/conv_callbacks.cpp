@@ -1,5 +1,6 @@
 // Callbacks of the conversion table page and the conversion panel.
 #include "app/app_state.h"
+#include "app/child_panels.h"
 #include "convtable/conv_eeprom.h"
 #include "convtable/conv_file.h"
 #include "convtable/conv_table.h"
@@ -43,8 +44,7 @@ void CalculateAndSaveConvData()
 // The data panel takes the conversion panel's place in the child panel area.
 void ShowDataPanelInPlace()
 {
-    HidePanel(g_app.convPanel);
-    DisplayPanel(g_app.dataPanel);
+    ShowChildPanelDisp(g_app.dataPanel);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// Callbacks of GO and STOP, the data panel and the graph panel. Each control answers
-// a right click with its help text.
+// Callbacks of GO and STOP and of the data panel. Each control answers a right click
+// with its help text.
 #include "app/app_state.h"
 #include "app/child_panels.h"
 #include "app/long_operation.h"
@@ -207,53 +207,8 @@ int CBF_GraphEvalSig(int, int, int event, void *, int, int)
     return 0;
 }
 
-int CBF_ButtonShowGraph(int, int, int event, void *, int, int)
-{
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonShowGraph);
-        break;
-    }
-    return 0;
-}
-
-int CBF_ButtonCloseGP(int, int, int event, void *, int, int)
-{
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpClosePanel);
-        break;
-    }
-    return 0;
-}
-
-int CBF_EditSignal(int, int, int event, void *, int, int)
-{
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditSignal);
-        break;
-    }
-    return 0;
-}
-
-int CBF_PanelGraphGraph(int, int, int event, void *, int, int)
-{
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpPanelGraphGraph);
-        break;
-    }
-    return 0;
-}
-
-// The data panel and the graph panel have no reaction of their own.
+// The data panel has no reaction of its own.
 int CBF_DATAP(int, int, void *, int, int)
-{
-    return 0;
-}
-
-int CBF_GRAPHP(int, int, void *, int, int)
 {
     return 0;
 }

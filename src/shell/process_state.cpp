@@ -4,7 +4,9 @@
 #include "app/long_operation.h"
 #include "convtable/conv_table.h"
 #include "link/link_state.h"
+#include "live/graph_panel.h"
 #include "live/live_state.h"
+#include "live/recorder_state.h"
 #include "params/parameter_set.h"
 
 void ResetProcessState(void)
@@ -14,5 +16,7 @@ void ResetProcessState(void)
     ResetLinkState();
     ResetParameterSet();
     ResetLiveState();
+    ResetRecorderState();
+    ResetGraphPanel();
     ResetConvTableState();
 }

@@ -1,10 +1,12 @@
 #include "shell/startup.h"
 
 #include "app/app_state.h"
+#include "app/child_panels.h"
 #include "app/long_operation.h"
 #include "convtable/conv_table.h"
 #include "link/connection.h"
 #include "link/link_state.h"
+#include "live/recorder.h"
 #include "panels/callbacks.h"
 #include "panels/panel_ids.h"
 #include "panels/panel_resource.h"
@@ -116,6 +118,7 @@ void InitAll(void)
     PrepareSettingsLocation();
     CreateAddressBox();
     LoadPanelSettings();
+    InitRecorder();
     CreatePasswordField();
     HideConversionTableMenuItems();
     ResetConvTable();

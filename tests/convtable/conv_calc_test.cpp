@@ -3,10 +3,10 @@
 #include "conv_test_env.h"
 
 #include "app/app_state.h"
+#include "app/child_panels.h"
 #include "convtable/conv_table.h"
 #include "live/live_state.h"
 #include "panels/panel_ids.h"
-#include "shell/startup.h"
 #include "support/ui_actions.h"
 #include "ui/userint.h"
 
