@@ -73,11 +73,7 @@ int CBF_ButtonStop(int, int, int event, void *, int, int)
 
 int CBF_TabDataP(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpTabDataP);
-        break;
-    }
+    AnswerHelp(event, kHelpTabDataP);
     return 0;
 }
 
@@ -91,91 +87,55 @@ int CBF_DispStatus(int, int, int event, void *, int, int)
 
 int CBF_DispCha(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispCha);
-        break;
-    }
+    AnswerHelp(event, kHelpDispCha);
     return 0;
 }
 
 int CBF_DispRefCh0(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispRefCh0);
-        break;
-    }
+    AnswerHelp(event, kHelpDispRefCh0);
     return 0;
 }
 
 int CBF_DispSig(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispSig);
-        break;
-    }
+    AnswerHelp(event, kHelpDispSig);
     return 0;
 }
 
 int CBF_DispRefSig(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispRefSig);
-        break;
-    }
+    AnswerHelp(event, kHelpDispRefSig);
     return 0;
 }
 
 int CBF_DispTemp(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispTemp);
-        break;
-    }
+    AnswerHelp(event, kHelpDispTemp);
     return 0;
 }
 
 int CBF_DispMaxMin(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispMaxMin);
-        break;
-    }
+    AnswerHelp(event, kHelpDispMaxMin);
     return 0;
 }
 
 int CBF_DispAnaOut(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispAnaOut);
-        break;
-    }
+    AnswerHelp(event, kHelpDispAnaOut);
     return 0;
 }
 
 int CBF_LedOut(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpLedOut);
-        break;
-    }
+    AnswerHelp(event, kHelpLedOut);
     return 0;
 }
 
 int CBF_LedIn(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpLedIn);
-        break;
-    }
+    AnswerHelp(event, kHelpLedIn);
     return 0;
 }
 

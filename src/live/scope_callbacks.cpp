@@ -7,101 +7,61 @@
 
 int CBF_ButtonCloseSP(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpClosePanel);
-        break;
-    }
+    AnswerHelp(event, kHelpClosePanel);
     return 0;
 }
 
 int CBF_ButtonZoomScope11(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonZoomScope11);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonZoomScope11);
     return 0;
 }
 
 int CBF_EditScopeSignal(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditScopeSignal);
-        break;
-    }
+    AnswerHelp(event, kHelpEditScopeSignal);
     return 0;
 }
 
 int CBF_GraphScope(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpGraphScope);
-        break;
-    }
+    AnswerHelp(event, kHelpGraphScope);
     return 0;
 }
 
 int CBF_DispDeltaX(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispDeltaX);
-        break;
-    }
+    AnswerHelp(event, kHelpDispDeltaX);
     return 0;
 }
 
 int CBF_DispDeltaY(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispDeltaY);
-        break;
-    }
+    AnswerHelp(event, kHelpDispDeltaY);
     return 0;
 }
 
 int CBF_ButtonGetCycleTime(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonGetCycleTime);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonGetCycleTime);
     return 0;
 }
 
 int CBF_ButtonScan(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonScan);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonScan);
     return 0;
 }
 
 int CBF_ButtonBreakScan(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonBreakScan);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonBreakScan);
     return 0;
 }
 
 int CBF_ButtonPrintScopeGraph(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonPrintScopeGraph);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonPrintScopeGraph);
     return 0;
 }
 
@@ -114,51 +74,31 @@ int CBF_EditScopeComment(int, int, int, void *, int, int)
 
 int CBF_EditTriggerMode(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditTriggerMode);
-        break;
-    }
+    AnswerHelp(event, kHelpEditTriggerMode);
     return 0;
 }
 
 int CBF_EditPreTrigVal(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditPreTrigVal);
-        break;
-    }
+    AnswerHelp(event, kHelpEditPreTrigVal);
     return 0;
 }
 
 int CBF_EditTriggerLevel(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditTriggerLevel);
-        break;
-    }
+    AnswerHelp(event, kHelpEditTriggerLevel);
     return 0;
 }
 
 int CBF_EditScanRate(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditScanRate);
-        break;
-    }
+    AnswerHelp(event, kHelpEditScanRate);
     return 0;
 }
 
 int CBF_DispScanFreq(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispScanFreq);
-        break;
-    }
+    AnswerHelp(event, kHelpDispScanFreq);
     return 0;
 }
 
