@@ -45,6 +45,12 @@ bool AnyLoopRunning(void)
     return g_loops.liveRunning == 1 || g_loops.scanRunning == 1;
 }
 
+void DropTransferRequests(void)
+{
+    g_loops.sendRequested = 0;
+    g_loops.getRequested = 0;
+}
+
 void ResetLoops(void)
 {
     g_loops = LoopState{};

@@ -32,5 +32,7 @@ void StopLoop(LoopKind kind);
 void StopAllLoops(void);
 // Whether any long operation runs.
 bool AnyLoopRunning(void);
+// Forgets a SEND or GET requested during polling that was not served.
+void DropTransferRequests(void);
 // Clears every flag, also the pending SEND and GET requests.
 void ResetLoops(void);

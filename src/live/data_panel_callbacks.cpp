@@ -1,19 +1,73 @@
-// Callbacks of the data panel. For now each control answers a right click with its
-// help text; what the controls do arrives with the live data work (polling,
-// displays, charts).
+// Callbacks of GO and STOP and of the data panel. Each control answers a right click
+// with its help text.
+#include "app/app_state.h"
+#include "app/child_panels.h"
+#include "app/long_operation.h"
+#include "link/connection.h"
+#include "live/live_display.h"
+#include "live/live_loop.h"
 #include "live/live_texts.h"
 #include "panels/callbacks.h"
+#include "panels/panel_ids.h"
+#include "params/param_form.h"
 #include "ui/userint.h"
+
+namespace
+{
+
+// GO: the controls that need the link are dimmed except SEND, GET and the memory
+// selectors, which the loop serves between two frames.
+void RunLivePolling()
+{
+    // A second GO while a long operation runs is ignored; that operation undims.
+    if (AnyLoopRunning())
+        return;
+    SetButtonsDimmed(DIM_KEEP_TRANSFER, 1);
+    GetPanelValues();
+    // With the conversion table page in front its panel stays; its current value follows.
+    int page = 0;
+    GetActiveTabPage(g_app.mainPanel, MAINP_TAB, &page);
+    if (page != PAGE_CONVERSION_TABLE)
+        ShowChildPanelDisp(g_app.dataPanel);
+    GetData();
+    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+}
+
+// Left double click: all four charts autoscale their Y axis; left click: all fixed.
+void ScaleChartsOnClick(int event)
+{
+    if (event == EVENT_LEFT_DOUBLE_CLICK)
+        SetChartsYAutoscale(1);
+    else if (event == EVENT_LEFT_CLICK)
+        SetChartsYAutoscale(0);
+}
+
+} // namespace
 
 int CBF_ButtonGo(int, int, int event, void *, int, int)
 {
-    AnswerHelp(event, kHelpButtonGo);
+    switch (event) {
+    case EVENT_COMMIT:
+        RunLivePolling();
+        break;
+    case EVENT_RIGHT_CLICK:
+        ShowHelpPopup(kHelpButtonGo);
+        break;
+    }
     return 0;
 }
 
+// The loop ends at its next test; a frame exchange under way completes first.
 int CBF_ButtonStop(int, int, int event, void *, int, int)
 {
-    AnswerHelp(event, kHelpButtonStop);
+    switch (event) {
+    case EVENT_COMMIT:
+        StopLoop(LOOP_LIVE);
+        break;
+    case EVENT_RIGHT_CLICK:
+        ShowHelpPopup(kHelpButtonStop);
+        break;
+    }
     return 0;
 }
 
@@ -23,10 +77,11 @@ int CBF_TabDataP(int, int, int event, void *, int, int)
     return 0;
 }
 
-// Its right double click, which empties the connection page's status box, comes
-// with the live data work; it has no help text.
-int CBF_DispStatus(int, int, int, void *, int, int)
+// No help text: a right double click empties the connection page's status box.
+int CBF_DispStatus(int, int, int event, void *, int, int)
 {
+    if (event == EVENT_RIGHT_DOUBLE_CLICK)
+        ResetTextBox(g_app.mainPages[PAGE_CONNECTION], TABCONN_STATUS, "");
     return 0;
 }
 
@@ -86,13 +141,29 @@ int CBF_LedIn(int, int, int event, void *, int, int)
 
 int CBF_GraphAnaCha(int, int, int event, void *, int, int)
 {
-    AnswerHelp(event, kHelpGraphAnaCha);
+    switch (event) {
+    case EVENT_LEFT_CLICK:
+    case EVENT_LEFT_DOUBLE_CLICK:
+        ScaleChartsOnClick(event);
+        break;
+    case EVENT_RIGHT_CLICK:
+        ShowHelpPopup(kHelpGraphAnaCha);
+        break;
+    }
     return 0;
 }
 
 int CBF_GraphEvalSig(int, int, int event, void *, int, int)
 {
-    AnswerHelp(event, kHelpGraphEvalSig);
+    switch (event) {
+    case EVENT_LEFT_CLICK:
+    case EVENT_LEFT_DOUBLE_CLICK:
+        ScaleChartsOnClick(event);
+        break;
+    case EVENT_RIGHT_CLICK:
+        ShowHelpPopup(kHelpGraphEvalSig);
+        break;
+    }
     return 0;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Live data: the latest frame.
+// Live data: the latest frame and the histories of the data panel's strip charts.
 
 #include <cstdint>
 
@@ -22,8 +22,23 @@ struct LiveFrame {
 #pragma pack(pop)
 static_assert(sizeof(LiveFrame) == 22, "LiveFrame is the 22-byte wire record");
 
+constexpr int kHistoryLength = 100; // samples per strip chart trace
+constexpr int kThresholdTraces = 6; // REF, Sig, tolerance A and B, hysteresis A and B
+constexpr int kThresholdHistoryLength = kHistoryLength * kThresholdTraces;
+
 struct LiveState {
     LiveFrame frame; // the latest intact frame; zero until one arrives
+    // Chart histories, oldest sample first; zero at start-up and never cleared, so a
+    // new GO continues the traces. Updated in place: a frame allocates nothing.
+    double ch0History[kHistoryLength];
+    double sigHistory[kHistoryLength];
+    double eval1History[kThresholdHistoryLength]; // trace j of sample k at 6k + j
+    double eval2History[kThresholdHistoryLength];
+
+    unsigned long long framesTaken;    // live frames taken since start-up
+    unsigned long long chartRefreshes; // ShowGraph runs since start-up
+    double lastShownTime;              // Timer() of the live loop's last display refresh
+    bool frameUnshown;                 // the live loop took a frame it has not shown yet
 };
 
 extern LiveState g_live;

@@ -1,0 +1,110 @@
+// The live polling loop. It runs as fast as the link allows: every frame goes into
+// the frame record and the chart histories, but the displays and charts are refreshed
+// at the screen's pace only, so that drawing never limits acquisition.
+#include "live/live_loop.h"
+
+#include "app/long_operation.h"
+#include "link/exchange.h"
+#include "link/link_state.h"
+#include "live/live_display.h"
+#include "live/live_state.h"
+#include "params/param_transfer.h"
+#include "ui/userint.h"
+
+#include <cstring>
+
+namespace
+{
+
+// At most 60 refreshes a second; polling slower than that shows every frame.
+constexpr double kDisplayInterval = 1.0 / 60.0;
+
+// The transfers the operator asked for during polling, a send before a get. False
+// when the running flag went to 0 on the way (a failed transfer, STOP, a page change).
+bool ServeTransferRequests()
+{
+    if (g_loops.sendRequested) {
+        SendPara();
+        if (!LoopRunning(LOOP_LIVE))
+            return false;
+    }
+    if (g_loops.getRequested) {
+        GetPara();
+        if (!LoopRunning(LOOP_LIVE))
+            return false;
+    }
+    return true;
+}
+
+void ShowTakenFrame()
+{
+    double now = Timer();
+    if (now - g_live.lastShownTime < kDisplayInterval) {
+        // Too soon after the last refresh: the frame still joins the histories.
+        AppendFrameToHistories();
+        g_live.frameUnshown = true;
+        return;
+    }
+    SetPanelData();
+    ShowGraph();
+    g_live.frameUnshown = false;
+    g_live.lastShownTime = now;
+}
+
+// The frame taken last, when the pace held it back, is shown before the loop returns.
+void ShowHeldBackFrame()
+{
+    if (!g_live.frameUnshown)
+        return;
+    ShowFrameValues();
+    ShowGraph();
+    g_live.frameUnshown = false;
+    g_live.lastShownTime = Timer();
+}
+
+// A SEND or GET pressed during polling but not served when the loop ended is carried
+// out now while the link is good, or dropped: never at a much later GO.
+void FinishTransferRequests()
+{
+    bool linkGood = g_link.sensorConnected == 1 && !QuitRequested();
+    if (linkGood && g_loops.sendRequested)
+        SendPara();
+    linkGood = g_link.sensorConnected == 1 && !QuitRequested();
+    if (linkGood && g_loops.getRequested)
+        GetPara();
+    DropTransferRequests();
+}
+
+} // namespace
+
+int RequestLiveFrame(void)
+{
+    g_link.currentCommand = ORDER_READ_DATA_FRAME;
+    FillTxBuf(ORDER_READ_DATA_FRAME, 0, 0);
+    if (DataExchange(kFrameHeaderSize) != LINK_OK)
+        return LINK_FAILED;
+    // Only a live data reply with a whole frame replaces the record; anything shorter
+    // keeps the previous frame instead of showing or recording zeros.
+    if (g_link.replyCommand != ORDER_READ_DATA_FRAME || g_link.replyLength < kLiveFrameBytes)
+        return 0;
+    std::memcpy(&g_live.frame, ReplyData(), sizeof g_live.frame);
+    ++g_live.framesTaken;
+    return 1;
+}
+
+void GetData(void)
+{
+    if (!StartLoop(LOOP_LIVE))
+        return;
+    // The first frame of every run is shown at once.
+    g_live.lastShownTime = Timer() - kDisplayInterval;
+    while (LoopRunning(LOOP_LIVE)) {
+        if (!ServeTransferRequests())
+            break;
+        if (RequestLiveFrame() == 1)
+            ShowTakenFrame();
+    }
+    ShowHeldBackFrame();
+    FinishTransferRequests();
+    StopLoop(LOOP_LIVE);
+}
