@@ -1,5 +1,7 @@
 #include "sim_options.h"
 
+#include "link/frame.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -31,6 +33,8 @@ const OptionInfo kOptions[] = {
     {"seed", ValueKind::Required, false, "N", "seed of the simulated signal (default 1)"},
     {"eeprom", ValueKind::Required, false, "FILE", "keep the EEPROM contents in FILE across runs"},
     {"baud", ValueKind::Required, false, "INDEX", "starting baud-rate index 0..7 (default 4, 115200)"},
+    {"scope-ring", ValueKind::Required, true, "P",
+     "scans send the known trace at ring position P at once (off: the living signal)"},
     {"verbose", ValueKind::None, true, "", "log every request and reply in hex on stderr"},
     {"delay", ValueKind::Required, true, "MS", "fault: delay the reply by MS milliseconds"},
     {"data-delay", ValueKind::Required, true, "MS", "fault: header on time, data block MS later"},
@@ -157,6 +161,16 @@ bool ApplyIdentitySetting(const std::string &name, const std::string &value, std
         if (!ParseNumber(value, 1, 1000, number, error))
             return false;
         g_options.pushRate = (double)number;
+        return true;
+    }
+    if (name == "scope-ring") {
+        if (value == "off") {
+            g_options.scopeRing = -1;
+            return true;
+        }
+        if (!ParseNumber(value, 0, kScopeSamples - 1, number, error))
+            return false;
+        g_options.scopeRing = (int)number;
         return true;
     }
     if (name == "verbose")

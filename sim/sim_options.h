@@ -36,6 +36,8 @@ struct SimOptions {
     std::string eepromFile;
     bool verbose = false;
     int baudIndex = 4;
+    // Ring position of the known scope trace, or -1 for scans of the living signal.
+    int scopeRing = -1;
     FaultSettings faults;
 };
 

@@ -4,6 +4,7 @@
 #include "app/long_operation.h"
 #include "link/link_state.h"
 #include "live/live_state.h"
+#include "live/scope.h"
 #include "params/parameter_set.h"
 
 void ResetProcessState(void)
@@ -13,4 +14,5 @@ void ResetProcessState(void)
     ResetLinkState();
     ResetParameterSet();
     ResetLiveState();
+    ResetScopeState();
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Start-up, child panels, title and logo, and shutdown of the program.
 
+#include "app/child_panels.h"
+
 constexpr const char *kProgramTitle = "CHROMIX1 Scope V3.1";
 constexpr const char *kProgramVersionTip = "CHROMIX1 Scope V3.1.0";
 constexpr const char *kSettingsFileName = "PanelSettings.cfg";
@@ -25,7 +27,6 @@ int LoadProgramPanels(const char *resourceFile);
 void InitAll(void);
 void ShutdownProgram(void);
 
-void ShowChildPanelDisp(int panel);
 void ShowLogo(void);
 int ShowInfoText(const char *text, int versionFlag, int left, int top, int pointSize, int backgroundColor,
                  int textColor);

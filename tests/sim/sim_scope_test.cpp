@@ -145,3 +145,23 @@ TEST(SimScope, TcpScanDeliversExactlyEightHundredBytes)
     }
     EXPECT_TRUE(DrainInput(client, 0.2).empty());
 }
+
+TEST(SimScope, KnownTraceComesAtOnceWithItsRingPosition)
+{
+    SimProcess sim;
+    SimClient client;
+    StartWithClient(sim, client);
+    ASSERT_TRUE(SendSimControl(sim, "scope-ring 10"));
+    // A level the living signal never reaches: only the known trace can answer.
+    ScopeCapture capture = Scan(client, 5000, 1, 20, 1);
+    ASSERT_TRUE(capture.complete);
+    EXPECT_EQ(capture.position[0], 10u);
+    ExpectSamePosition(capture);
+    // Unrolled from (10 + 128 - 20) % 128 = 118.
+    EXPECT_EQ(capture.block[0][0], 100 + 10 * 118);
+    EXPECT_EQ(capture.block[1][20], 4000 - 10 * 10);
+    EXPECT_EQ(capture.block[2][20], (10 & 3) | ((10 & 0xC) << 6));
+    ASSERT_TRUE(SendSimControl(sim, "scope-ring off"));
+    ASSERT_TRUE(StartScan(client, 5000, 1, 20, 1));
+    EXPECT_TRUE(DrainInput(client, 0.3).empty());
+}

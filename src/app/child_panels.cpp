@@ -1,5 +1,6 @@
+#include "app/child_panels.h"
+
 #include "app/app_state.h"
-#include "shell/startup.h"
 #include "ui/userint.h"
 
 void ShowChildPanelDisp(int panel)
