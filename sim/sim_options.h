@@ -38,6 +38,10 @@ struct SimOptions {
     int baudIndex = 4;
     // Ring position of the known scope trace, or -1 for scans of the living signal.
     int scopeRing = -1;
+    // A fixed reply to the cycle time request instead of the counts of the signal model.
+    bool cycleReplySet = false;
+    int cycleScans = 0;
+    int cycleElapsed = 0;
     FaultSettings faults;
 };
 

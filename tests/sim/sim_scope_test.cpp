@@ -165,3 +165,19 @@ TEST(SimScope, KnownTraceComesAtOnceWithItsRingPosition)
     ASSERT_TRUE(StartScan(client, 5000, 1, 20, 1));
     EXPECT_TRUE(DrainInput(client, 0.3).empty());
 }
+
+TEST(SimScope, CycleReplyCarriesTheFixedCounts)
+{
+    SimProcess sim;
+    SimClient client;
+    StartWithClient(sim, client);
+    ASSERT_TRUE(SendSimControl(sim, "cycle-reply 80000/-3"));
+    SimReply reply = Exchange(client, ORDER_READ_CYCLE_TIME, 0);
+    ASSERT_TRUE(reply.complete && reply.data.size() == 8u);
+    EXPECT_EQ(GetLe32(reply.data.data()), 80000);
+    EXPECT_EQ(GetLe32(reply.data.data() + 4), -3);
+    ASSERT_TRUE(SendSimControl(sim, "cycle-reply off"));
+    reply = Exchange(client, ORDER_READ_CYCLE_TIME, 0);
+    ASSERT_TRUE(reply.complete && reply.data.size() == 8u);
+    EXPECT_GT(GetLe32(reply.data.data() + 4), 0);
+}
