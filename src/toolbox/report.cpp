@@ -94,10 +94,10 @@ class Layout
     void AddImage(const ReportItem &item)
     {
         double caption = CaptionHeight();
+        // Screen pixels are tiny at printer resolution: an image takes the page's
+        // width, or the page's height when it is tall.
         QSizeF size = item.image.size();
-        QSizeF room(area_.width(), area_.height() - top_ - caption);
-        if (size.width() > room.width() || size.height() > room.height())
-            size.scale(room, Qt::KeepAspectRatio);
+        size.scale(QSizeF(area_.width(), area_.height() - top_ - caption), Qt::KeepAspectRatio);
         Place(item, item.text, size.height() + caption, size.width());
     }
 
