@@ -61,13 +61,15 @@ void MeasureArmed(const char *name, const std::string &dir, const std::string &s
     CBF_ButtonScan(page, TABSCOPE_SCAN, EVENT_COMMIT, nullptr, 0, 0);
     wall = WallSeconds() - wall;
     cpu = ProcessCpuSeconds() - cpu;
-    std::printf("  %-4s armed %.1f s, CPU %.3f s = %.2f %% of one core\n", name, wall, cpu, 100.0 * cpu / wall);
+    std::printf("  %-4s armed %.1f s, CPU %.3f s = %.2f %% of one core\n", name, wall, cpu,
+                100.0 * cpu / wall);
     StopProgram();
 }
 
 // SCAN with the scope page as the program starts (rising edge through 2000, 20
-// pre-trigger samples, every cycle) on the simulator's living signal.
-void MeasureDefaultScans(const std::string &dir, const std::string &settings)
+// pre-trigger samples, every cycle) on the simulator's living signal, with marks
+// passing at the simulator's default pace and at the demo's.
+void MeasureDefaultScans(const char *name, const std::string &dir, const std::string &settings)
 {
     constexpr int kScans = 10;
     if (StartProgramInDir(dir, settings) != 0)
@@ -81,9 +83,8 @@ void MeasureDefaultScans(const std::string &dir, const std::string &settings)
         total += wall;
         longest = wall > longest ? wall : longest;
     }
-    std::printf("SCAN with the page's initial settings on the living signal (tcp, %d scans): "
-                "trace after %.3f s on average, %.3f s at most\n",
-                kScans, total / kScans, longest);
+    std::printf("  %-24s %d scans: trace after %.3f s on average, %.3f s at most\n", name, kScans,
+                total / kScans, longest);
     StopProgram();
 }
 
@@ -98,16 +99,21 @@ int main(int argc, char **argv)
     std::printf("Armed scope scan waiting for a trigger (goal: under 2 %% of one core):\n");
     {
         SimProcess sim;
-        if (StartSim(sim, {"--tcp", "0"})) {
+        if (StartSim(sim, {"--tcp", "0"}))
             MeasureArmed("tcp", dir, TcpSettingsFile(sim.tcpPort));
-            MeasureDefaultScans(dir, TcpSettingsFile(sim.tcpPort));
-        }
     }
     {
         SimProcess sim;
         std::string link = dir + "/ports/COM" + std::to_string(kBenchComPort);
         if (StartSim(sim, {"--pty", link}))
             MeasureArmed("pty", dir, SerialSettingsFile(kBenchComPort));
+    }
+    std::printf("SCAN with the page's initial settings (rising edge through 2000) over TCP:\n");
+    for (const char *period : {"1700", "400"}) {
+        SimProcess sim;
+        if (StartSim(sim, {"--tcp", "0", "--mark-period", period}))
+            MeasureDefaultScans(period[0] == '1' ? "marks every 1.7 s" : "marks every 0.4 s (demo)", dir,
+                                TcpSettingsFile(sim.tcpPort));
     }
     std::error_code ignored;
     std::filesystem::remove_all(dir, ignored);

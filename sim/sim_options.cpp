@@ -33,6 +33,8 @@ const OptionInfo kOptions[] = {
     {"seed", ValueKind::Required, false, "N", "seed of the simulated signal (default 1)"},
     {"eeprom", ValueKind::Required, false, "FILE", "keep the EEPROM contents in FILE across runs"},
     {"baud", ValueKind::Required, false, "INDEX", "starting baud-rate index 0..7 (default 4, 115200)"},
+    {"mark-period", ValueKind::Required, false, "MS",
+     "a mark passes once every MS milliseconds (default 1700)"},
     {"scope-ring", ValueKind::Required, true, "P",
      "scans send the known trace at ring position P at once (off: the living signal)"},
     {"cycle-reply", ValueKind::Required, true, "SCANS/TIME",
@@ -233,6 +235,12 @@ bool ApplyStartSetting(const std::string &name, const std::string &value, std::s
     }
     if (name == "eeprom") {
         g_options.eepromFile = value;
+        return true;
+    }
+    if (name == "mark-period") {
+        if (!ParseNumber(value, 100, 60000, number, error))
+            return false;
+        g_options.markPeriodMs = (int)number;
         return true;
     }
     if (name == "baud") {

@@ -181,3 +181,17 @@ TEST(SimScope, CycleReplyCarriesTheFixedCounts)
     ASSERT_TRUE(reply.complete && reply.data.size() == 8u);
     EXPECT_GT(GetLe32(reply.data.data() + 4), 0);
 }
+
+TEST(SimScope, ShorterMarkPeriodTriggersRisingEdgesSooner)
+{
+    SimProcess sim;
+    SimClient client;
+    StartWithClient(sim, client, {"--mark-period", "400"});
+    // Four scans on rising edges wait for four marks: about 1.6 s at this period,
+    // about 6.8 s at the default one.
+    auto start = std::chrono::steady_clock::now();
+    for (int scan = 0; scan < 4; ++scan)
+        ASSERT_TRUE(Scan(client, 2000, 1, 20, 1).complete) << "scan " << scan;
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 4.0);
+}
