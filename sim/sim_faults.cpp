@@ -25,6 +25,16 @@ std::vector<unsigned char> OversizeFrame(const std::vector<unsigned char> &frame
     return BuildFrame(header.command, header.parameter, data.data(), data.size());
 }
 
+// A well-formed frame that carries fewer data bytes than the command gives: the
+// header announces only what is sent and both CRCs fit.
+std::vector<unsigned char> ShortenedFrame(const std::vector<unsigned char> &frame, size_t dataBytes)
+{
+    FrameHeader header = ParseFrameHeader(frame.data());
+    if (header.length <= dataBytes)
+        return frame;
+    return BuildFrame(header.command, header.parameter, frame.data() + kFrameHeaderSize, dataBytes);
+}
+
 // Header or data CRC made wrong while everything else stays right, so the receiver
 // sees exactly one kind of damage.
 void CorruptFrame(std::vector<unsigned char> &frame, long count)
@@ -89,6 +99,8 @@ ShapedReply ShapeReply(FaultCounters &counters, int command, std::vector<unsigne
         frame = BuildErrorFrame((unsigned)f.errorReplyCode);
     if (f.oversizeReply)
         frame = OversizeFrame(frame);
+    if (f.shortDataBytes >= 0)
+        frame = ShortenedFrame(frame, (size_t)f.shortDataBytes);
     CorruptFrame(frame, count);
     if (f.truncateBytes >= 0 && (size_t)f.truncateBytes < frame.size())
         frame.resize((size_t)f.truncateBytes);

@@ -48,6 +48,8 @@ const OptionInfo kOptions[] = {
     {"bad-sync", ValueKind::Required, true, "N", "fault: sync byte not 0x55 in every Nth reply"},
     {"error-reply", ValueKind::Required, true, "CODE", "fault: answer with an error reply of CODE"},
     {"truncate", ValueKind::Required, true, "N", "fault: send only the first N bytes of a reply"},
+    {"short-data", ValueKind::Required, true, "N",
+     "fault: a reply carries only its first N data bytes, header and CRCs fitting"},
     {"close-after", ValueKind::Required, true, "N",
      "fault: close the connection after N replies (pty: stop answering)"},
     {"oversize-reply", ValueKind::None, true, "", "fault: announce and send 3000 data bytes"},
@@ -128,6 +130,8 @@ bool ApplyFaultSetting(const std::string &name, const std::string &value, std::s
         return ParseFaultNumber(value, 0, 65535, -1, f.errorReplyCode, error);
     if (name == "truncate")
         return ParseFaultNumber(value, 0, 1000000, -1, f.truncateBytes, error);
+    if (name == "short-data")
+        return ParseFaultNumber(value, 0, 1000000, -1, f.shortDataBytes, error);
     if (name == "close-after")
         return ParseFaultNumber(value, 0, 1000000, -1, f.closeAfter, error);
     if (name == "oversize-reply")

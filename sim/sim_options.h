@@ -16,6 +16,7 @@ struct FaultSettings {
     int badSyncEvery = 0;       // every Nth affected reply with a wrong sync byte, header CRC fitting
     int errorReplyCode = -1;    // affected requests answered by an error reply with this code
     int truncateBytes = -1;     // only the first N bytes of an affected reply are sent
+    int shortDataBytes = -1;    // only the first N data bytes, in a frame that announces just them
     int closeAfter = -1;        // connection closed after N affected replies
     bool oversizeReply = false; // header announcing 3000 data bytes, then 3000 bytes
     int zeroLengthCrc = -1;     // data CRC carried by replies without data

@@ -28,6 +28,9 @@ struct AppState {
     int language; // 0 German, 1 English; any other value is treated as English
     char projectDir[MAX_PATHNAME_LEN];
     char settingsPath[MAX_PATHNAME_LEN];
+    // Where the default file paths point: the program directory, or the user's
+    // documents directory when the program directory is not writable.
+    char filesDir[MAX_PATHNAME_LEN];
 
     // Last used files of the four file kinds, kept in the panel settings file
     char parameterFilePath[MAX_PATHNAME_LEN];

@@ -1,7 +1,7 @@
 #pragma once
-// The child panel beside the main tab control: the data, graph, scope or conversion
-// panel, one at a time.
+// The four child panels (data, graph, scope, conversion) share one area of the main
+// panel: one of them is in front.
 
-// Hides the other child panels and shows this one (an unknown handle shows the data
-// panel).
+// Shows `panel` in the shared area and hides the other three; an unknown handle shows
+// the data panel.
 void ShowChildPanelDisp(int panel);

@@ -1,117 +1,172 @@
-// Callbacks of the conversion table page and the conversion panel. For now each
-// control answers a right click with its help text; editing, calculating, the file
-// and the EEPROM transfer arrive with the conversion table work.
+// Callbacks of the conversion table page and the conversion panel.
+#include "app/app_state.h"
+#include "app/child_panels.h"
+#include "convtable/conv_eeprom.h"
+#include "convtable/conv_file.h"
+#include "convtable/conv_table.h"
 #include "convtable/conv_texts.h"
+#include "link/connection.h"
+#include "link/exchange.h"
+#include "link/link_state.h"
 #include "panels/callbacks.h"
+#include "panels/panel_ids.h"
 #include "ui/userint.h"
+
+namespace
+{
+
+constexpr double kZoomXMax = 4100.0;
+constexpr double kZoomYMax = 10000.0;
+
+void ShowInfo(const TextPair &text)
+{
+    MessagePopup(Tr(kTxtInfoTitle), Tr(text));
+}
+
+void ShowSavedOrNot(bool saved)
+{
+    ShowInfo(saved ? kTxtSavedToEeprom : kTxtNotSavedToEeprom);
+}
+
+// The curve is recalculated first, so the data sent are those of the table in view.
+void CalculateAndSaveConvData()
+{
+    CalcConvData();
+    short data[kConvDataValues];
+    if (g_conv.dataValid != 1 || !ScaleConvData(data)) {
+        ShowInfo(kTxtDataCanNotBeSaved);
+        return;
+    }
+    g_link.sensorConnected = 1;
+    ShowSavedOrNot(SaveConvDataToEE() == LINK_OK);
+}
+
+// The data panel takes the conversion panel's place in the child panel area.
+void ShowDataPanelInPlace()
+{
+    ShowChildPanelDisp(g_app.dataPanel);
+}
+
+} // namespace
 
 int CBF_ButtonResetConvTable(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
+    if (event == EVENT_RIGHT_CLICK)
         ShowHelpPopup(kHelpButtonResetConvTable);
-        break;
-    }
+    else if (event == EVENT_COMMIT)
+        ResetConvTable();
     return 0;
 }
 
 int CBF_ButtonAssign(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
+    if (event == EVENT_RIGHT_CLICK)
         ShowHelpPopup(kHelpButtonAssign);
-        break;
-    }
+    else if (event == EVENT_COMMIT)
+        AssignLiveSignal();
     return 0;
 }
 
 int CBF_ButtonCalcConvData(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
+    if (event == EVENT_RIGHT_CLICK) {
         ShowHelpPopup(kHelpButtonCalcConvData);
-        break;
+    } else if (event == EVENT_COMMIT) {
+        CalcConvData();
+        if (g_conv.dataValid == 1)
+            ShowInfo(kTxtCalculationSuccessful);
     }
+    return 0;
+}
+
+// A typed cell: eventData1 is its row, eventData2 its column.
+int CBF_TableConv(int, int, int event, void *, int row, int column)
+{
+    if (event == EVENT_COMMIT)
+        CheckTypedConvCell(row, column);
     return 0;
 }
 
 int CBF_ButtonGetConvTableFromFile(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
+    if (event == EVENT_RIGHT_CLICK)
         ShowHelpPopup(kHelpButtonGetConvTableFromFile);
-        break;
-    }
+    else if (event == EVENT_COMMIT)
+        GetConvTableFromFile();
     return 0;
 }
 
 int CBF_ButtonSaveConvTableToFile(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
+    if (event == EVENT_RIGHT_CLICK)
         ShowHelpPopup(kHelpButtonSaveConvTableToFile);
-        break;
-    }
+    else if (event == EVENT_COMMIT)
+        SaveConvTableToFile();
     return 0;
 }
 
 int CBF_ButtonGetConvTableFromEE(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
+    if (event == EVENT_RIGHT_CLICK) {
         ShowHelpPopup(kHelpButtonGetConvTableFromEE);
-        break;
+    } else if (event == EVENT_COMMIT) {
+        SetButtonsDimmed(DIM_ALL_GROUPS, 1);
+        GetConvTableFromEE();
+        SetButtonsDimmed(DIM_ALL_GROUPS, 0);
     }
     return 0;
 }
 
+// Saved or not is this write's own outcome, whatever an earlier failure left in the
+// sensor-connected flag.
 int CBF_ButtonSaveConvTableToEE(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
+    if (event == EVENT_RIGHT_CLICK) {
         ShowHelpPopup(kHelpButtonSaveConvTableToEE);
-        break;
+    } else if (event == EVENT_COMMIT) {
+        SetButtonsDimmed(DIM_ALL_GROUPS, 1);
+        ShowSavedOrNot(SaveConvTableToEE() == LINK_OK);
+        SetButtonsDimmed(DIM_ALL_GROUPS, 0);
     }
     return 0;
 }
 
 int CBF_GraphConv(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
+    if (event == EVENT_RIGHT_CLICK)
         ShowHelpPopup(kHelpGraphConv);
-        break;
-    }
     return 0;
 }
 
-int CBF_ButtonZoomConv11(int, int, int event, void *, int, int)
+int CBF_ButtonZoomConv11(int panel, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
+    if (event == EVENT_RIGHT_CLICK) {
         ShowHelpPopup(kHelpButtonZoomConv11);
-        break;
+    } else if (event == EVENT_COMMIT) {
+        SetAxisScalingMode(panel, CONVP_GRAPH, VAL_XAXIS, VAL_MANUAL, 0.0, kZoomXMax);
+        SetAxisScalingMode(panel, CONVP_GRAPH, VAL_LEFT_YAXIS, VAL_MANUAL, 0.0, kZoomYMax);
     }
     return 0;
 }
 
 int CBF_ButtonSaveConvDataToEE(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
+    if (event == EVENT_RIGHT_CLICK) {
         ShowHelpPopup(kHelpButtonSaveConvDataToEE);
-        break;
+    } else if (event == EVENT_COMMIT) {
+        SetButtonsDimmed(DIM_ALL_GROUPS, 1);
+        CalculateAndSaveConvData();
+        SetButtonsDimmed(DIM_ALL_GROUPS, 0);
     }
     return 0;
 }
 
 int CBF_ButtonCloseCP(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
+    if (event == EVENT_RIGHT_CLICK)
         ShowHelpPopup(kHelpButtonCloseCP);
-        break;
-    }
+    else if (event == EVENT_COMMIT)
+        ShowDataPanelInPlace();
     return 0;
 }
 

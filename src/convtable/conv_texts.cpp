@@ -25,3 +25,59 @@ const TextPair kHelpButtonSaveConvTableToEE = {"Umrechnungstabelle ins EEPROM sp
                                                "Save conversion table to EEPROM of the sensor."};
 const TextPair kHelpButtonSaveConvDataToEE = {"Speichert Umrechnungsdaten ins EEPROM.",
                                               "Save conversion data to EEPROM of the sensor."};
+
+const TextPair kTxtWrongCellSelected = {
+    "Falsche Zelle markiert! \nNur Zellen der Spalte AKTUELLER WERT koennen markiert werden! \nErste und "
+    "letzte Zeile der Spalte AKTUELLER WERT koennen nicht geaendert werden!",
+    "Wrong cell selected! \nOnly cells in column ACTUAL VALUE can be selected! \nFirst and last row in "
+    "column "
+    "ACTUAL VALUE can not be changed!"};
+const TextPair kTxtActualValueOutOfRange = {
+    "AKTUELLER WERT muss zwischen 0 und 4095 liegen oder -1 (Zeile deaktiviert) sein! \nErste und letzte "
+    "Zeile der Spalte AKTUELLER WERT koennen nicht geaendert werden!",
+    "ACTUAL VALUE must lie within 0 and 4095 or be -1 (row disabled)! \nFirst and last row in column ACTUAL "
+    "VALUE can not be changed!"};
+const TextPair kTxtRowInconsistent = {
+    "Beide Zellen einer Zeile muessen gesetzt oder deaktiviert (-1) werden.",
+    "Both cells in a row must be set or disabled (-1)."};
+const TextPair kTxtCalculationSuccessful = {
+    "Berechnung erfolgreich. \nUmrechnungsdaten koennen ins EEPROM gespeichert werden.",
+    "Calculation successful. \nConversion data can be saved to EEPROM of sensor."};
+
+const TextPair kTxtLoadDialogTitle = {"Umrechungstabelle aus Datei laden.",
+                                      "Read conversion table from file"};
+const TextPair kTxtSaveDialogTitle = {"Umrechnungstabelle in Datei speichern",
+                                      "Save conversion table to file"};
+const TextPair kTxtConvNoFileSelected = {"Keine Datei ausgewaehlt! \nAktion wird nicht ausgefuehrt!",
+                                         "No file was selected! \nProcess will not be done!"};
+const TextPair kTxtNotAConversionTableFile = {
+    "Gewaehlte Datei enthaelt keine Umrechungstabelle. \nTrotzdem fortfahren?",
+    "Selected file is not a conversion table file! \nDo you want to proceed anyway?"};
+const TextPair kTxtConvScopeVersionMismatch = {
+    "Gewaehlte Datei und Scope-Version stimmen nicht ueberein! \nTrotzdem fortfahren?",
+    "Selected file and scope version do not match! \nDo you want to proceed anyway?"};
+const TextPair kTxtNoValuesRead = {"Keine Werte erkannt!", "No values were read!"};
+const TextPair kTxtDefaultsReport = {
+    "Folgende Tabellenwerte \nkonnten nicht erkannt werden \nund wurden auf Voreinstellung gesetzt:",
+    "Following table values \ncould not be read and \nwere set to default value:"};
+const TextPair kTxtFileExists = {"Datei existiert bereits! \nWollen Sie die bestehende Datei auswaehlen?",
+                                 "File already exists! \nDo you want to select existing file?"};
+const TextPair kTxtTableFileNotSaved = {"Umrechnungstabelle konnte nicht gespeichert werden! \n%s",
+                                        "Conversion table file could not be saved! \n%s"};
+
+const TextPair kTxtSavedToEeprom = {"Umrechnungsdaten wurden ins EE gespeichert.",
+                                    "Conversion data were saved to EE."};
+const TextPair kTxtNotSavedToEeprom = {"ACHTUNG! \nUmrechungsdaten wurden NICHT ins EE gespeichert.",
+                                       "ATTENTION! \nConversion data were NOT saved to EE."};
+const TextPair kTxtDataCanNotBeSaved = {
+    "ACHTUNG! \nDaten koennen nicht gespeichert werden. \nTabelle ueberpruefen und Berechnung wiederholen.",
+    "ATTENTION! \nData can not be saved. \nCheck table and repeat calculation."};
+const TextPair kTxtWritingBlock = {"Block %d von %d", "Block %d of %d"};
+const TextPair kTxtNoBlockWritten = {
+    "Umrechnungsdaten: kein Block geschrieben, der Sensor behaelt seine bisherigen Daten.\n\n",
+    "Conversion data: no block written, the sensor keeps its previous data.\n\n"};
+const TextPair kTxtBlocksPartlyWritten = {
+    "ACHTUNG! Umrechnungsdaten nur teilweise geschrieben: Block 1 bis %d von %d. \nDer Sensor enthaelt "
+    "gemischte Umrechnungsdaten. Daten erneut speichern!\n\n",
+    "ATTENTION! Conversion data written only in part: block 1 to %d of %d. \nThe sensor holds mixed "
+    "conversion data. Save the data again!\n\n"};

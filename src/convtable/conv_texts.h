@@ -1,6 +1,6 @@
 #pragma once
-// German/English texts of the conversion table: the help texts that its controls
-// show on a right click.
+// German/English texts of the conversion table: the help texts of its controls and
+// the messages of editing, calculating, the table file and the sensor EEPROM.
 
 #include "app/language.h"
 
@@ -18,3 +18,28 @@ extern const TextPair kHelpButtonSaveConvTableToFile;
 extern const TextPair kHelpButtonGetConvTableFromEE;
 extern const TextPair kHelpButtonSaveConvTableToEE;
 extern const TextPair kHelpButtonSaveConvDataToEE;
+
+// Editing and calculating
+extern const TextPair kTxtWrongCellSelected;
+extern const TextPair kTxtActualValueOutOfRange;
+extern const TextPair kTxtRowInconsistent;
+extern const TextPair kTxtCalculationSuccessful;
+
+// Conversion table file
+extern const TextPair kTxtLoadDialogTitle;
+extern const TextPair kTxtSaveDialogTitle;
+extern const TextPair kTxtConvNoFileSelected;
+extern const TextPair kTxtNotAConversionTableFile;
+extern const TextPair kTxtConvScopeVersionMismatch;
+extern const TextPair kTxtNoValuesRead;
+extern const TextPair kTxtDefaultsReport;
+extern const TextPair kTxtFileExists;
+extern const TextPair kTxtTableFileNotSaved;
+
+// Sensor EEPROM
+extern const TextPair kTxtSavedToEeprom;
+extern const TextPair kTxtNotSavedToEeprom;
+extern const TextPair kTxtDataCanNotBeSaved;
+extern const TextPair kTxtWritingBlock;
+extern const TextPair kTxtNoBlockWritten;
+extern const TextPair kTxtBlocksPartlyWritten;

@@ -26,7 +26,12 @@ void SetTimeout(void)
 
 void ReportLinkFailure(const TextPair &text)
 {
-    StringCopyBounded(g_link.message, Tr(text), kMessageLength);
+    ReportLinkFailureText(Tr(text));
+}
+
+void ReportLinkFailureText(const char *text)
+{
+    StringCopyBounded(g_link.message, text, kMessageLength);
     SetTimeout();
 }
 

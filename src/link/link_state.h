@@ -8,7 +8,7 @@ constexpr short PROTOCOL_RS232 = 0;
 constexpr short PROTOCOL_TCP = 1;
 constexpr int kHostLength = 256;
 constexpr int kPortTextLength = 32;
-constexpr int kMessageLength = 256;
+constexpr int kMessageLength = 512;
 constexpr int kFirmwareLength = 72;
 constexpr int kSensorNameLength = 256;
 

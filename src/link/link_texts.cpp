@@ -1,6 +1,7 @@
 #include "link/link_texts.h"
 
 #include <cstddef>
+#include <cstdio>
 
 const TextPair kTxtTimeout = {
     "TIMEOUT! \nKeine Daten erhalten! \nVerbindungsfehler! \nSpannungsversorgung und COM Einstellungen "
@@ -116,7 +117,27 @@ const TextPair &FindCodedText(const CodedText (&table)[N], int code, const TextP
     return other;
 }
 
+const TextPair kTxtSerialPermissionRemedy = {
+    "\nKeine Berechtigung fuer %s.\nAbhilfe: Benutzer in die Gruppe \"%s\" aufnehmen "
+    "(sudo usermod -aG %s $USER), dann neu anmelden.",
+    "\nNo permission for %s.\nRemedy: make the user a member of the group \"%s\" "
+    "(sudo usermod -aG %s $USER), then log in again."};
+constexpr const char *kUsualSerialGroup = "dialout";
+
 } // namespace
+
+void FormatSerialOpenFailure(char *out, int size, int code, bool accessDenied, const char *device,
+                             const char *group)
+{
+    if (!out || size <= 0)
+        return;
+    int used = std::snprintf(out, (size_t)size, "%s", Tr(SerialErrorText(code)));
+    if (!accessDenied || used < 0 || used >= size)
+        return;
+    const char *owner = group && group[0] ? group : kUsualSerialGroup;
+    std::snprintf(out + used, (size_t)(size - used), Tr(kTxtSerialPermissionRemedy), device ? device : "",
+                  owner, owner);
+}
 
 const TextPair &SerialErrorText(int code)
 {

@@ -45,3 +45,8 @@ extern const TextPair kHelpChangeBaudrate;
 // the table) and the connect error text for a TCP code.
 const TextPair &SerialErrorText(int code);
 const TextPair &TcpErrorText(int code);
+// The serial open error text of the current language, followed, when the system
+// refused access to the device, by the remedy: membership of the group that owns it
+// ("dialout" when the owner is unknown).
+void FormatSerialOpenFailure(char *out, int size, int code, bool accessDenied, const char *device,
+                             const char *group);

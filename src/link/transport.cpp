@@ -68,6 +68,17 @@ void UndimOfflineControls()
     SetCtrlAttribute(g_app.mainPanel, MAINP_GET, ATTR_DIMMED, 0);
 }
 
+// A port the user may not open names the remedy after the system's own text.
+void ReportSerialOpenFailure(int code)
+{
+    char device[MAX_PATHNAME_LEN] = "";
+    char group[64] = "";
+    bool denied = GetComAccessDenied(g_link.comPort, device, sizeof device, group, sizeof group) == 1;
+    char message[kMessageLength];
+    FormatSerialOpenFailure(message, sizeof message, code, denied, device, group);
+    ReportLinkFailureText(message);
+}
+
 } // namespace
 
 long BaudRateFromIndex(int index)
@@ -85,7 +96,7 @@ void InitRS232(void)
     g_link.lastOpenResult =
         OpenComConfig(g_link.comPort, "", baudRate, kNoParity, kDataBits, kStopBits, kQueueSize, kQueueSize);
     if (g_link.lastOpenResult < 0) {
-        ReportLinkFailure(SerialErrorText(g_link.lastOpenResult));
+        ReportSerialOpenFailure(g_link.lastOpenResult);
         return;
     }
     SetComTime(g_link.comPort, kSerialTimeoutSeconds);

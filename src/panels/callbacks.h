@@ -93,6 +93,7 @@ int CBF_ButtonResetConvTable(int panel, int control, int event, void *callbackDa
 int CBF_ButtonAssign(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
 int CBF_ButtonCalcConvData(int panel, int control, int event, void *callbackData, int eventData1,
                            int eventData2);
+int CBF_TableConv(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
 int CBF_GraphConv(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
 int CBF_ButtonCloseCP(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
 int CBF_ButtonZoomConv11(int panel, int control, int event, void *callbackData, int eventData1,

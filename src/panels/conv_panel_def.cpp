@@ -1,5 +1,6 @@
 // The conversion panel: the conversion curve over the actual value, ZOOM 1:1, the
-// button that stores the conversion data in the sensor, and CLOSE.
+// button that stores the conversion data in the sensor with its progress line, and
+// CLOSE.
 #include "panels/callbacks.h"
 #include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
@@ -13,6 +14,8 @@ constexpr int kGraphWidth = 600;
 constexpr int kGraphHeight = 520;
 constexpr int kButtonTop = kGraphTop + kGraphHeight + 16;
 constexpr int kRowButtonHeight = 28;
+constexpr int kProgressTop = kButtonTop + kRowButtonHeight + 4;
+constexpr int kProgressHeight = 20;
 
 } // namespace
 
@@ -38,6 +41,8 @@ PanelDef ConvPanelDef()
                                            kRowButtonHeight, CBF_ButtonZoomConv11));
     panel.controls.push_back(CommandButton(CONVP_SAVEDATAEE, "SAVE CONVERSION DATA TO EEPROM", kButtonTop,
                                            180, 260, kRowButtonHeight, CBF_ButtonSaveConvDataToEE));
+    panel.controls.push_back(
+        TextMsg(CONVP_PROGRESS, "", kProgressTop, 180, 260, kProgressHeight).Name("download progress"));
     panel.controls.push_back(
         CommandButton(CONVP_CLOSE, "CLOSE", kButtonTop, 510, 100, kRowButtonHeight, CBF_ButtonCloseCP));
     return panel;

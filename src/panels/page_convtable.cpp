@@ -56,7 +56,7 @@ PageDef ConversionTablePageDef()
     PageDef page;
     page.label = "Table";
     page.controls.push_back(Table(TABCONV_TABLE, "CONVERSION TABLE", kTableTop, kFrameLeft1, kFrameFullWidth,
-                                  kTableHeight, nullptr, 64, 2, {"ACTUAL VALUE", "SETVALUE"}));
+                                  kTableHeight, CBF_TableConv, 64, 2, {"ACTUAL VALUE", "SETVALUE"}));
     AddEditGroup(page.controls);
     AddFileGroup(page.controls);
     AddEepromGroup(page.controls);

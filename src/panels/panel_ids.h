@@ -211,6 +211,7 @@ enum ControlId {
     CONVP_ZOOM11,       // CBF_ButtonZoomConv11
     CONVP_SAVEDATAEE,   // CBF_ButtonSaveConvDataToEE
     CONVP_CLOSE,        // CBF_ButtonCloseCP
+    CONVP_PROGRESS,     // text message: block being written while conversion data are stored
 
     // Password panel
     PASSWORDP_PASSWORD = 1500, // string, masked; CBF_StringEnterPW

@@ -8,7 +8,13 @@
 #include <QElapsedTimer>
 #include <QSerialPort>
 
+#include <cerrno>
+#include <cstdio>
+#include <grp.h>
+#include <string>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -37,6 +43,15 @@ struct ComPort {
 };
 
 ComPort g_ports[kMaxComPort + 1];
+
+// Why the last open of a port failed, when the system refused access.
+struct AccessDenial {
+    bool denied = false;
+    std::string device;
+    std::string group;
+};
+
+AccessDenial g_denials[kMaxComPort + 1];
 
 bool ValidPortNumber(int port)
 {
@@ -124,6 +139,30 @@ void WatchPortErrors(int port, QSerialPort *serial)
     });
 }
 
+std::string OwningGroupName(const std::string &path)
+{
+    struct stat info;
+    if (stat(path.c_str(), &info) != 0)
+        return std::string();
+    const struct group *owner = getgrgid(info.st_gid);
+    return owner && owner->gr_name ? std::string(owner->gr_name) : std::string();
+}
+
+// The serial library also calls a device locked by another program a permission
+// error; only the system's own access check tells the two apart.
+AccessDenial DenialAfterFailedOpen(QSerialPort::SerialPortError error, const std::string &path)
+{
+    AccessDenial denial;
+    if (error != QSerialPort::PermissionError)
+        return denial;
+    if (access(path.c_str(), R_OK | W_OK) == 0 || errno != EACCES)
+        return denial;
+    denial.denied = true;
+    denial.device = path;
+    denial.group = OwningGroupName(path);
+    return denial;
+}
+
 int PendingInKernel(QSerialPort *serial)
 {
     int pending = 0;
@@ -144,6 +183,7 @@ int OpenComConfig(int port, const char *deviceName, long baudRate, int parity, i
     if (!ValidPortNumber(port))
         return kErrInvalidPort;
     CloseCom(port);
+    g_denials[port] = AccessDenial();
     int settings = CheckLineSettings(baudRate, parity, dataBits, stopBits);
     if (settings < 0)
         return settings;
@@ -155,6 +195,7 @@ int OpenComConfig(int port, const char *deviceName, long baudRate, int parity, i
     serial->setPortName(QString::fromStdString(path));
     if (!serial->open(QIODevice::ReadWrite)) {
         int code = OpenErrorCode(serial->error());
+        g_denials[port] = DenialAfterFailedOpen(serial->error(), path);
         delete serial;
         return code;
     }
@@ -169,6 +210,17 @@ int OpenComConfig(int port, const char *deviceName, long baudRate, int parity, i
     g_ports[port] = ComPort();
     g_ports[port].serial = serial;
     return 0;
+}
+
+int GetComAccessDenied(int port, char *device, int deviceSize, char *group, int groupSize)
+{
+    if (!ValidPortNumber(port) || !g_denials[port].denied)
+        return 0;
+    if (device && deviceSize > 0)
+        std::snprintf(device, (size_t)deviceSize, "%s", g_denials[port].device.c_str());
+    if (group && groupSize > 0)
+        std::snprintf(group, (size_t)groupSize, "%s", g_denials[port].group.c_str());
+    return 1;
 }
 
 int CloseCom(int port)

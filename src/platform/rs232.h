@@ -23,5 +23,10 @@ int GetInQLen(int port);
 int GetComStat(int port);      // error bits since the last call; above 0 means an error
 long GetComBaudRate(int port); // the speed the open port runs at, 0 when not open
 
+// After OpenComConfig failed: 1 when the system refused the current user access to
+// the port's device, with the device path and the name of the group that owns it
+// (empty when unknown); 0 otherwise.
+int GetComAccessDenied(int port, char *device, int deviceSize, char *group, int groupSize);
+
 // The numbers of the serial ports present; returns their count.
 int LocateCom(int *reserved, int ports[], int maxPorts);

@@ -1,5 +1,6 @@
 // The main panel's own callbacks: closing, resizing, and the main tab control.
 #include "app/app_state.h"
+#include "app/child_panels.h"
 #include "app/long_operation.h"
 #include "link/connection.h"
 #include "panels/callbacks.h"

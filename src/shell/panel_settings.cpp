@@ -43,7 +43,7 @@ int NormalisedLanguage(int language)
 void SetDefaultSettings()
 {
     for (PathSetting &setting : g_pathSettings)
-        JoinPath(setting.path, MAX_PATHNAME_LEN, g_app.projectDir, setting.defaultName);
+        JoinPath(setting.path, MAX_PATHNAME_LEN, g_app.filesDir, setting.defaultName);
     g_app.sensorId[0] = '\0';
     g_app.language = LANGUAGE_ENGLISH;
 }
@@ -74,7 +74,7 @@ void RestoreMainPanelGeometry(IniText store)
     SetPanelSize(g_app.mainPanel, height, width);
 }
 
-// A missing path falls back to the program directory; only the recorder keeps its
+// A missing path falls back to the directory of the default files; only the recorder keeps its
 // file name, because recording appends to that file without asking for one.
 void RestorePaths(IniText store)
 {
@@ -82,9 +82,9 @@ void RestorePaths(IniText store)
         if (Ini_GetStringIntoBuffer(store, kSecDirectories, setting.key, setting.path, MAX_PATHNAME_LEN) == 1)
             continue;
         if (setting.path == g_app.recorderFilePath)
-            JoinPath(setting.path, MAX_PATHNAME_LEN, g_app.projectDir, setting.defaultName);
+            JoinPath(setting.path, MAX_PATHNAME_LEN, g_app.filesDir, setting.defaultName);
         else
-            StringCopyBounded(setting.path, g_app.projectDir, MAX_PATHNAME_LEN);
+            StringCopyBounded(setting.path, g_app.filesDir, MAX_PATHNAME_LEN);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/long_operation.h"
+#include "convtable/conv_table.h"
 #include "link/link_state.h"
 #include "live/live_state.h"
 #include "live/scope.h"
@@ -15,4 +16,5 @@ void ResetProcessState(void)
     ResetParameterSet();
     ResetLiveState();
     ResetScopeState();
+    ResetConvTableState();
 }

@@ -4,6 +4,7 @@
 // chromix-screenshots --grab-display FILE: saves what the display shows (the demo
 // uses it to capture the running program on a virtual display).
 #include "app/app_state.h"
+#include "app/child_panels.h"
 #include "panels/panel_ids.h"
 #include "shell/startup.h"
 #include "toolbox/panel_image.h"

@@ -1,19 +1,21 @@
 #include "shell/startup.h"
 
 #include "app/app_state.h"
+#include "app/child_panels.h"
 #include "app/long_operation.h"
+#include "convtable/conv_table.h"
 #include "link/connection.h"
 #include "link/link_state.h"
 #include "panels/callbacks.h"
 #include "panels/panel_ids.h"
 #include "panels/panel_resource.h"
 #include "params/param_form.h"
-#include "platform/paths.h"
 #include "platform/rs232.h"
 #include "platform/tcp_client.h"
 #include "platform/termination.h"
 #include "shell/panel_settings.h"
 #include "shell/process_state.h"
+#include "shell/settings_location.h"
 #include "toolbox/combobox.h"
 #include "toolbox/password.h"
 #include "ui/ui_init.h"
@@ -51,12 +53,6 @@ void FetchTabPageHandles()
         GetPanelHandleFromTabPage(g_app.mainPanel, MAINP_TAB, page, &g_app.mainPages[page]);
     for (int page = 0; page < DATA_TAB_PAGE_COUNT; ++page)
         GetPanelHandleFromTabPage(g_app.dataPanel, DATAP_TAB, page, &g_app.dataPages[page]);
-}
-
-void PrepareSettingsPath()
-{
-    GetProjectDir(g_app.projectDir);
-    JoinPath(g_app.settingsPath, sizeof g_app.settingsPath, g_app.projectDir, kSettingsFileName);
 }
 
 void CreateAddressBox()
@@ -118,11 +114,12 @@ void InitAll(void)
     FetchTabPageHandles();
     ShowLogo();
     GetPanelValues();
-    PrepareSettingsPath();
+    PrepareSettingsLocation();
     CreateAddressBox();
     LoadPanelSettings();
     CreatePasswordField();
     HideConversionTableMenuItems();
+    ResetConvTable();
     SetActiveTabPage(g_app.mainPanel, MAINP_TAB, PAGE_PARAMETERS_1);
     SetTabPageAttribute(g_app.mainPanel, MAINP_TAB, PAGE_OFFSET, ATTR_VISIBLE, 0);
     ShowChildPanelDisp(g_app.dataPanel);

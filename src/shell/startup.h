@@ -1,8 +1,6 @@
 #pragma once
 // Start-up, child panels, title and logo, and shutdown of the program.
 
-#include "app/child_panels.h"
-
 constexpr const char *kProgramTitle = "CHROMIX1 Scope V3.1";
 constexpr const char *kProgramVersionTip = "CHROMIX1 Scope V3.1.0";
 constexpr const char *kSettingsFileName = "PanelSettings.cfg";

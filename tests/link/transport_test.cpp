@@ -103,6 +103,37 @@ TEST(TransportTextsTest, BaudRatesPortNumbersAndErrorTables)
     EXPECT_STREQ(TcpErrorText(-2).german, "Verbindung konnte nicht aufgebaut werden");
 }
 
+TEST(TransportTextsTest, SerialPermissionFailureNamesTheRemedyAfterTheSystemText)
+{
+    struct Case {
+        int language;
+        bool denied;
+        const char *group;
+        const char *expected;
+    };
+    const Case cases[] = {
+        {LANGUAGE_ENGLISH, true, "uucp",
+         "Cannot open port\nNo permission for /dev/ttyUSB0.\nRemedy: make the user a member of the group "
+         "\"uucp\" (sudo usermod -aG uucp $USER), then log in again."},
+        {LANGUAGE_GERMAN, true, "",
+         "Port kann nicht geoeffnet werden\nKeine Berechtigung fuer /dev/ttyUSB0.\nAbhilfe: Benutzer in die "
+         "Gruppe \"dialout\" aufnehmen (sudo usermod -aG dialout $USER), dann neu anmelden."},
+        {LANGUAGE_ENGLISH, false, "dialout", "Cannot open port"},
+    };
+    int savedLanguage = g_app.language;
+    for (const Case &c : cases) {
+        g_app.language = c.language;
+        char text[kMessageLength];
+        FormatSerialOpenFailure(text, sizeof text, -7, c.denied, "/dev/ttyUSB0", c.group);
+        EXPECT_STREQ(text, c.expected);
+    }
+    // A short buffer keeps the system's text whole and stays terminated.
+    char shortText[20];
+    FormatSerialOpenFailure(shortText, sizeof shortText, -7, true, "/dev/ttyUSB0", "dialout");
+    EXPECT_STREQ(shortText, "Cannot open port\nNo");
+    g_app.language = savedLanguage;
+}
+
 class TransportTest : public LinkProgramTest
 {
 };

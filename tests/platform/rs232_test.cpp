@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <grp.h>
 #include <poll.h>
 #include <pty.h>
 #include <string>
@@ -148,6 +149,37 @@ TEST_F(Rs232Test, OpenErrorsUseTheRuntimeCodes)
     EXPECT_EQ(GetComBaudRate(4), 0);
     EXPECT_EQ(CloseCom(4), -3);
     EXPECT_EQ(CloseCom(0), -2);
+}
+
+// The device refuses the user (root is made an ordinary user in a child process);
+// the open fails with the runtime code and names the device and its group.
+TEST_F(Rs232Test, RefusedAccessNamesTheDeviceAndItsGroup)
+{
+    std::string device = dir + "/locked-tty";
+    close(open(device.c_str(), O_CREAT | O_WRONLY, 0600));
+    ASSERT_EQ(chmod(device.c_str(), 0), 0);
+    ASSERT_EQ(chmod(dir.c_str(), 0755), 0);
+    ASSERT_EQ(symlink(device.c_str(), LinkPath(5).c_str()), 0);
+    struct stat info;
+    ASSERT_EQ(stat(device.c_str(), &info), 0);
+    const group *owner = getgrgid(info.st_gid);
+    ASSERT_NE(owner, nullptr);
+    std::string expectedGroup = owner->gr_name;
+
+    EXPECT_EXIT(
+        {
+            if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+                std::_Exit(3);
+            char path[MAX_PATHNAME_LEN] = "";
+            char name[64] = "";
+            bool refused = Open(5) == -7 && GetComAccessDenied(5, path, sizeof path, name, sizeof name) == 1;
+            std::_Exit(refused && path == LinkPath(5) && name == expectedGroup ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+
+    // Other failures carry no remedy.
+    EXPECT_EQ(Open(49), -6);
+    EXPECT_EQ(GetComAccessDenied(49, nullptr, 0, nullptr, 0), 0);
 }
 
 TEST_F(Rs232Test, WritesReadsQueueLengthAndFlushOverAPseudoTerminal)

@@ -8,8 +8,10 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <grp.h>
 #include <spawn.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -76,7 +78,104 @@ void EndsLikeTheCloseBox(int signalNumber)
     std::system(("rm -rf '" + dir + "'").c_str());
 }
 
+// Starts the program as an ordinary user with its own home and configuration
+// directory: root gives up its rights in the child, anyone else gets a program
+// directory without write permission.
+pid_t StartProgramAsUser(const std::string &dir, const std::string &home, const std::string &configHome)
+{
+    pid_t pid = fork();
+    if (pid != 0)
+        return pid;
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
+        _exit(126);
+    setenv("HOME", home.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    std::string program = dir + "/chromix-scope";
+    execl(program.c_str(), program.c_str(), (char *)nullptr);
+    _exit(127);
+}
+
+struct CommandLineCase {
+    const char *arguments;
+    int exitCode;
+    const char *stdoutHas;
+    const char *stderrHas;
+};
+
 } // namespace
+
+// Answers on the command line come without a window: with no display and no platform
+// chosen, opening one would abort the program.
+TEST(ProgramProcess, HelpVersionAndUnknownOptionsAnswerWithoutAWindow)
+{
+    const CommandLineCase cases[] = {
+        {"--help", 0, "Usage: chromix-scope [--help | --version]", ""},
+        {"--version", 0, "CHROMIX1 Scope V3.1.0\n", ""},
+        {"-platform offscreen --version", 0, "CHROMIX1 Scope V3.1.0", ""},
+        {"--verbose", 2, "", "chromix-scope: unknown option '--verbose'\nUsage: chromix-scope"},
+        {"Parameter.ini", 2, "", "unknown option 'Parameter.ini'"},
+        {"-platform", 2, "", "missing value of option '-platform'\nUsage:"},
+    };
+    std::string dir = MakeTempProgramDir();
+    for (const CommandLineCase &c : cases) {
+        std::string command = "env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY '" +
+                              std::string(CHROMIX_BIN_DIR) + "/chromix-scope' " + c.arguments + " >'" + dir +
+                              "/out' 2>'" + dir + "/err'";
+        int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << c.arguments;
+        EXPECT_EQ(WEXITSTATUS(status), c.exitCode) << c.arguments;
+        std::string out = ReadWholeFile(dir + "/out");
+        std::string err = ReadWholeFile(dir + "/err");
+        EXPECT_NE(out.find(c.stdoutHas), std::string::npos) << c.arguments << ": " << out;
+        EXPECT_NE(err.find(c.stderrHas), std::string::npos) << c.arguments << ": " << err;
+        if (c.exitCode == 0)
+            EXPECT_EQ(err, "") << c.arguments;
+        else
+            EXPECT_EQ(out, "") << c.arguments;
+    }
+    std::system(("rm -rf '" + dir + "'").c_str());
+}
+
+// An installed program directory is read-only for the operator: the settings start
+// from its file and then live in the user's configuration directory, the default
+// files in the documents directory, and the program directory stays untouched.
+TEST(ProgramProcess, ReadOnlyProgramDirectoryKeepsSettingsWithTheUser)
+{
+    SimProcess sim;
+    ASSERT_TRUE(StartSim(sim, {"--tcp", "0"}));
+    std::string dir = CopyProgramDirectory();
+    ASSERT_FALSE(dir.empty());
+    std::string seed = TcpSettingsFile(sim.tcpPort);
+    WriteWholeFile(dir + "/PanelSettings.cfg", seed);
+    std::string home = MakeTempProgramDir();
+    std::string configHome = home + "/config";
+    ASSERT_EQ(
+        std::system(("chown -R 65534:65534 '" + home + "' 2>/dev/null; chmod 755 '" + dir + "'").c_str()), 0);
+    if (geteuid() != 0) {
+        ASSERT_EQ(chmod(dir.c_str(), 0555), 0);
+    }
+
+    pid_t pid = StartProgramAsUser(dir, home, configHome);
+    ASSERT_GT(pid, 0);
+    std::this_thread::sleep_for(std::chrono::seconds(3));
+    ASSERT_EQ(kill(pid, SIGTERM), 0);
+    EXPECT_EQ(WaitForExit(pid, 15.0), 0);
+
+    std::string settings = ReadWholeFile(configHome + "/chromix-scope/PanelSettings.cfg");
+    EXPECT_NE(settings.find("PORT NUMBER = \"" + std::to_string(sim.tcpPort) + "\""), std::string::npos)
+        << settings;
+    // The seed names no files: the parameter path is the directory alone, the recorder
+    // path keeps its file name.
+    EXPECT_NE(settings.find("[DIRECTORIES]\r\nPARAMETER FILE = \"" + home + "/Documents\""),
+              std::string::npos)
+        << settings;
+    EXPECT_NE(settings.find("RECORDER FILE = \"" + home + "/Documents/RecordFile.dat\""), std::string::npos)
+        << settings;
+    EXPECT_EQ(ReadWholeFile(dir + "/PanelSettings.cfg"), seed);
+    chmod(dir.c_str(), 0755);
+    std::system(("rm -rf '" + dir + "' '" + home + "'").c_str());
+}
 
 TEST(ProgramProcess, SigtermEndsTheProgramWithZeroAndStoresTheSettings)
 {

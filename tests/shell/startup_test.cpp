@@ -2,6 +2,7 @@
 #include "shell_test_env.h"
 
 #include "app/app_state.h"
+#include "app/child_panels.h"
 #include "app/long_operation.h"
 #include "link/link_state.h"
 #include "panels/panel_ids.h"

@@ -107,6 +107,24 @@ TEST(SimFaults, TruncatedReply)
     EXPECT_EQ(DrainInput(client, 0.3).size(), 5u);
 }
 
+// The conversion table reply cut to 100 bytes is an intact frame of 100 bytes; a
+// reply without data is left alone.
+TEST(SimFaults, ShortDataKeepsTheFrameIntact)
+{
+    SimProcess sim;
+    SimClient client;
+    StartWithClient(sim, client, {"--short-data", "100"});
+    SimReply table = Exchange(client, ORDER_CONV_TABLE, 1);
+    ASSERT_TRUE(table.complete);
+    EXPECT_TRUE(table.headerCrcOk && table.dataCrcOk);
+    EXPECT_EQ(table.header.command, ORDER_CONV_TABLE);
+    ASSERT_EQ(table.data.size(), 100u);
+    EXPECT_EQ(GetLe16(table.data.data() + 4), 0xFFFF); // row 2 disabled
+    SimReply ack = Ack(client);
+    EXPECT_TRUE(ack.complete && ack.headerCrcOk);
+    EXPECT_EQ(ack.header.length, 0);
+}
+
 TEST(SimFaults, CloseAfterRepliesOnTcp)
 {
     SimProcess sim;

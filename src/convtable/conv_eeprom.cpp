@@ -1,0 +1,137 @@
+// The conversion table as a 256-byte image and the conversion data in four blocks,
+// to and from the sensor's EEPROM.
+#include "convtable/conv_eeprom.h"
+
+#include "app/app_state.h"
+#include "app/language.h"
+#include "convtable/conv_table.h"
+#include "convtable/conv_texts.h"
+#include "link/connection.h"
+#include "link/exchange.h"
+#include "link/link_state.h"
+#include "panels/panel_ids.h"
+#include "ui/userint.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+
+constexpr unsigned kConvTableWrite = 0;
+constexpr unsigned kConvTableRead = 1;
+constexpr int kConvTableBytes = kConvCells * 2;
+constexpr int kConvBlockBytes = kConvDataBlockValues * 2;
+constexpr int kCurveStep = kConvCurvePoints / kConvDataValues;
+constexpr double kScaleTop = 4095.0;
+
+int Exchange(int command, unsigned parameter, int dataLength)
+{
+    g_link.currentCommand = (unsigned char)command;
+    FillTxBuf(command, parameter, (unsigned)dataLength);
+    return DataExchange(kFrameHeaderSize + dataLength);
+}
+
+unsigned BlockAddress(int block)
+{
+    return kConvDataFirstBlock + 0x100u * (unsigned)block;
+}
+
+void ShowProgress(const char *text)
+{
+    SetCtrlVal(g_app.convPanel, CONVP_PROGRESS, text);
+    ProcessSystemEvents();
+}
+
+void ShowBlockProgress(int block)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, Tr(kTxtWritingBlock), block + 1, kConvDataBlocks);
+    ShowProgress(text);
+}
+
+int WriteConvDataBlock(const short data[kConvDataValues], int block)
+{
+    unsigned address = BlockAddress(block);
+    if (Exchange(ORDER_CONV_DATA_PREPARE, address, 0) != LINK_OK)
+        return LINK_FAILED;
+    unsigned char *payload = RequestPayload();
+    for (int i = 0; i < kConvDataBlockValues; ++i)
+        PutLe16(payload + 2 * i, (unsigned short)data[block * kConvDataBlockValues + i]);
+    return Exchange(ORDER_CONV_DATA_WRITE, address, kConvBlockBytes);
+}
+
+// The sensor now holds new blocks in front and old ones behind: the operator must know.
+void ReportBlocksWritten(int written)
+{
+    char text[256];
+    if (written == 0)
+        std::snprintf(text, sizeof text, "%s", Tr(kTxtNoBlockWritten));
+    else
+        std::snprintf(text, sizeof text, Tr(kTxtBlocksPartlyWritten), written, kConvDataBlocks);
+    AppendStatusText(text);
+}
+
+} // namespace
+
+// A reply shorter than the image leaves the rest of the table at 0.
+int GetConvTableFromEE(void)
+{
+    if (Exchange(ORDER_CONV_TABLE, kConvTableRead, 0) != LINK_OK)
+        return LINK_FAILED;
+    unsigned char image[kConvTableBytes] = {0};
+    int length = g_link.replyLength < kConvTableBytes ? g_link.replyLength : kConvTableBytes;
+    std::memcpy(image, ReplyData(), (size_t)length);
+    short cells[kConvCells];
+    for (int i = 0; i < kConvCells; ++i)
+        cells[i] = (short)GetLe16(image + 2 * i);
+    WriteConvTableCells(cells);
+    return LINK_OK;
+}
+
+int SaveConvTableToEE(void)
+{
+    short cells[kConvCells];
+    ReadConvTableCells(cells);
+    unsigned char *payload = RequestPayload();
+    for (int i = 0; i < kConvCells; ++i)
+        PutLe16(payload + 2 * i, (unsigned short)cells[i]);
+    return Exchange(ORDER_CONV_TABLE, kConvTableWrite, kConvTableBytes);
+}
+
+bool ScaleConvData(short data[kConvDataValues])
+{
+    double max = g_conv.curve[0];
+    for (double value : g_conv.curve)
+        if (value > max)
+            max = value;
+    if (!(max > 0.0))
+        return false;
+    for (int j = 0; j < kConvDataValues; ++j) {
+        double scaled = g_conv.curve[kCurveStep * j] * kScaleTop / max;
+        // Compared before truncation, so that NaN and values past 16 bits both fail.
+        if (!(scaled > -32769.0 && scaled < 32768.0))
+            return false;
+        data[j] = (short)scaled;
+    }
+    return true;
+}
+
+int SaveConvDataToEE(void)
+{
+    short data[kConvDataValues];
+    if (!ScaleConvData(data))
+        return LINK_FAILED;
+    int written = 0;
+    while (written < kConvDataBlocks) {
+        ShowBlockProgress(written);
+        if (WriteConvDataBlock(data, written) != LINK_OK)
+            break;
+        ++written;
+    }
+    ShowProgress("");
+    if (written == kConvDataBlocks)
+        return LINK_OK;
+    ReportBlocksWritten(written);
+    return LINK_FAILED;
+}
