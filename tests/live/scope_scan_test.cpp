@@ -9,9 +9,11 @@
 #include "live/scope.h"
 #include "panels/callbacks.h"
 #include "panels/panel_ids.h"
+#include "platform/termination.h"
 #include "support/ui_actions.h"
 #include "ui/userint.h"
 
+#include <csignal>
 #include <cstring>
 
 namespace
@@ -179,6 +181,37 @@ TEST_F(ScopeProgramTest, TcpEvaluationWaitsForTheEightHundredthByte)
     EXPECT_EQ(receivedWhileWaiting, kScopeTcpBytes - 1);
     EXPECT_TRUE(runningWhileWaiting);
     EXPECT_TRUE(SamplesAreZero());
+}
+
+namespace
+{
+
+// The program's own reaction to SIGTERM: the close box.
+void CloseOnSignal()
+{
+    PressCloseBox();
+}
+
+void SendTermSignal()
+{
+    std::raise(SIGTERM);
+}
+
+} // namespace
+
+TEST_F(ScopeProgramTest, SigtermEndsTheArmedWaitAndDropsTheScan)
+{
+    Start(Transport::Tcp);
+    InstallTerminationHandler(CloseOnSignal);
+    SetScanSettings(kUnreachableLevel, 1, 20, 1);
+    Scan(300, SendTermSignal);
+    InstallTerminationHandler(nullptr);
+    std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGINT, SIG_DFL);
+    EXPECT_FALSE(LoopRunning(LOOP_SCAN));
+    EXPECT_TRUE(g_scope.dropSent);
+    EXPECT_EQ(g_link.sendBuffer[1], ORDER_SCOPE_SCAN);
+    EXPECT_EQ(GetLe16(g_link.sendBuffer + 2), 0);
 }
 
 TEST(ScopeUnroll, StartIndexIsNeverNegative)
