@@ -13,6 +13,7 @@
 #include <QLocale>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
@@ -33,9 +34,9 @@ std::string CommandOutput(const std::string &command)
     return output;
 }
 
-int TemporaryImages()
+int TemporaryImages(const std::string &directory)
 {
-    return (int)QDir(QDir::tempPath()).entryList({"chromix-panel-*"}, QDir::Files).size();
+    return (int)QDir(QString::fromStdString(directory)).entryList({"chromix-panel-*"}, QDir::Files).size();
 }
 
 std::vector<std::string> MessagesOf(const PopupScript &script)
@@ -60,19 +61,27 @@ int PrintDialogs(const PopupScript &script)
 class ScopePrintTest : public ScopeProgramTest
 {
   protected:
+    // The test's own directory is the system's temporary directory meanwhile, so that
+    // other tests running beside it do not disturb the count of panel images.
     void Print(int answer, const std::string &pdf)
     {
         // The old script goes first: its end restores the default responder.
         script.reset();
         script = std::make_unique<PopupScript>();
         script->AnswerFile(answer, pdf);
-        imagesBefore = TemporaryImages();
-        ASSERT_TRUE(ClickButton(ScopePage(), TABSCOPE_PRINT));
+        const char *previous = std::getenv("TMPDIR");
+        std::string saved = previous ? previous : "";
+        setenv("TMPDIR", dir.c_str(), 1);
+        bool clicked = ClickButton(ScopePage(), TABSCOPE_PRINT);
+        int images = TemporaryImages(dir);
+        if (previous)
+            setenv("TMPDIR", saved.c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+        ASSERT_TRUE(clicked);
         EXPECT_EQ(PrintDialogs(*script), 1);
-        EXPECT_EQ(TemporaryImages(), imagesBefore) << "temporary panel image left behind";
+        EXPECT_EQ(images, 0) << "temporary panel image left behind";
     }
-
-    int imagesBefore = 0;
 };
 
 TEST_F(ScopePrintTest, ReportHoldsItsLinesInOrderThePageHeaderAndThePanelImage)
