@@ -1,6 +1,7 @@
 #include "sim_control.h"
 
 #include "sim_options.h"
+#include "sim_push.h"
 #include "sim_session.h"
 
 #include <cerrno>
@@ -49,6 +50,13 @@ void HandleControlLine(const std::string &text)
     std::string line = Trim(text);
     if (line.empty())
         return;
+    // A query: it changes nothing, so the fault counters go on.
+    if (line == "push-count") {
+        std::printf("chromix-sim: push-count %llu\n", AutoSendPushCount());
+        std::printf("chromix-sim: ok %s\n", line.c_str());
+        std::fflush(stdout);
+        return;
+    }
     std::string error;
     if (ApplyControlLine(line, error)) {
         RestartFaultCounting();

@@ -17,6 +17,8 @@ constexpr int kMaxPendingPushes = 4;
 // While armed the scope is fed in real time at this interval.
 constexpr double kScopeServiceInterval = 0.001;
 
+unsigned long long g_autoSendPushes = 0;
+
 void PushFrame(Session &session, int command, std::vector<unsigned char> frame, double now, bool autoSend)
 {
     ShapedReply reply = ShapeReply(session.counters, command, std::move(frame));
@@ -37,6 +39,7 @@ void ServiceAutoSend(Session &session, double now, double &nextWake)
             BuildLiveFrame(live);
             PushFrame(session, ORDER_READ_DATA_FRAME, BuildFrame(ORDER_READ_DATA_FRAME, 0, live, sizeof live),
                       now, true);
+            ++g_autoSendPushes;
         }
         session.nextPush += period;
         if (session.nextPush <= now)
@@ -72,4 +75,9 @@ void ServicePushes(int sessionIndex, double now, double &nextWake)
 {
     ServiceAutoSend(g_sessions[sessionIndex], now, nextWake);
     ServiceScope(sessionIndex, now, nextWake);
+}
+
+unsigned long long AutoSendPushCount(void)
+{
+    return g_autoSendPushes;
 }

@@ -3,3 +3,5 @@
 
 // Queues what is due for one session and lowers nextWake to its next due time.
 void ServicePushes(int sessionIndex, double now, double &nextWake);
+// Auto-send frames queued since the simulator started, over every session.
+unsigned long long AutoSendPushCount(void);

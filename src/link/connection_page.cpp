@@ -114,7 +114,9 @@ void SetButtonsDimmed(int scope, int dim)
         Dim(connection, TABCONN_HWINFO, 1);
     }
 
-    for (int control : {TABREC_MODE, TABREC_START, TABREC_STARTTRIG, TABREC_MANUAL})
+    // The record mode selector ends a running recording and MANUAL RECORD takes the
+    // polled frames, so both stay operable.
+    for (int control : {TABREC_START, TABREC_STARTTRIG})
         Dim(Page(PAGE_RECORDER), control, dim);
     for (int control :
          {TABOFFSET_GETOFFSET, TABOFFSET_CALCOFFSET, TABOFFSET_SENDOFFSET, TABOFFSET_SENDFACTOR})

@@ -1,6 +1,6 @@
-// Callbacks of the data panel and the graph panel. For now each control answers a
-// right click with its help text; what the controls do arrives with the live data
-// work (polling, displays, charts, graph panel).
+// Callbacks of the data panel. For now each control answers a right click with its
+// help text; what the controls do arrives with the live data work (polling,
+// displays, charts).
 #include "live/live_texts.h"
 #include "panels/callbacks.h"
 #include "ui/userint.h"
@@ -152,53 +152,8 @@ int CBF_GraphEvalSig(int, int, int event, void *, int, int)
     return 0;
 }
 
-int CBF_ButtonShowGraph(int, int, int event, void *, int, int)
-{
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonShowGraph);
-        break;
-    }
-    return 0;
-}
-
-int CBF_ButtonCloseGP(int, int, int event, void *, int, int)
-{
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpClosePanel);
-        break;
-    }
-    return 0;
-}
-
-int CBF_EditSignal(int, int, int event, void *, int, int)
-{
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditSignal);
-        break;
-    }
-    return 0;
-}
-
-int CBF_PanelGraphGraph(int, int, int event, void *, int, int)
-{
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpPanelGraphGraph);
-        break;
-    }
-    return 0;
-}
-
-// The data panel and the graph panel have no reaction of their own.
+// The data panel has no reaction of its own.
 int CBF_DATAP(int, int, void *, int, int)
-{
-    return 0;
-}
-
-int CBF_GRAPHP(int, int, void *, int, int)
 {
     return 0;
 }

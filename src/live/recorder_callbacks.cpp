@@ -1,13 +1,34 @@
-// Callbacks of the recorder page. For now each control answers a right click with
-// its help text; file selection and the recording modes arrive with the recorder
-// work.
+// Callbacks of the recorder page.
+#include "app/long_operation.h"
+#include "link/connection.h"
+#include "live/graph_panel.h"
 #include "live/live_texts.h"
+#include "live/recorder.h"
+#include "live/recorder_texts.h"
 #include "panels/callbacks.h"
+#include "panels/panel_ids.h"
 #include "ui/userint.h"
+
+void StartIntervalRecording(void)
+{
+    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
+    InitPanelGraph();
+    Record();
+    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+}
+
+void InitRecorder(void)
+{
+    InitPanelGraph();
+    ShowRecorderPage();
+}
 
 int CBF_ButtonSelRecFile(int, int, int event, void *, int, int)
 {
     switch (event) {
+    case EVENT_COMMIT:
+        SelRecFile();
+        break;
     case EVENT_RIGHT_CLICK:
         ShowHelpPopup(kHelpButtonSelRecFile);
         break;
@@ -28,6 +49,9 @@ int CBF_DispRecFile(int, int, int event, void *, int, int)
 int CBF_ButtonStartRecord(int, int, int event, void *, int, int)
 {
     switch (event) {
+    case EVENT_COMMIT:
+        StartIntervalRecording();
+        break;
     case EVENT_RIGHT_CLICK:
         ShowHelpPopup(kHelpButtonStartRecord);
         break;
@@ -38,6 +62,9 @@ int CBF_ButtonStartRecord(int, int, int event, void *, int, int)
 int CBF_ButtonStopRecord(int, int, int event, void *, int, int)
 {
     switch (event) {
+    case EVENT_COMMIT:
+        StopLoop(LOOP_LIVE);
+        break;
     case EVENT_RIGHT_CLICK:
         ShowHelpPopup(kHelpButtonStopRecord);
         break;
@@ -48,6 +75,9 @@ int CBF_ButtonStopRecord(int, int, int event, void *, int, int)
 int CBF_ButtonStartTrigRec(int, int, int event, void *, int, int)
 {
     switch (event) {
+    case EVENT_COMMIT:
+        StartTriggeredRecording();
+        break;
     case EVENT_RIGHT_CLICK:
         ShowHelpPopup(kHelpButtonStartRecord);
         break;
@@ -55,9 +85,14 @@ int CBF_ButtonStartTrigRec(int, int, int event, void *, int, int)
     return 0;
 }
 
-int CBF_ButtonManualRecord(int, int, int event, void *, int, int)
+int CBF_ButtonManualRecord(int panel, int control, int event, void *, int, int)
 {
     switch (event) {
+    case EVENT_COMMIT:
+        SetCtrlAttribute(panel, control, ATTR_DIMMED, 1);
+        RecordManually();
+        SetCtrlAttribute(panel, control, ATTR_DIMMED, 0);
+        break;
     case EVENT_RIGHT_CLICK:
         ShowHelpPopup(kHelpButtonManualRecord);
         break;
@@ -68,6 +103,9 @@ int CBF_ButtonManualRecord(int, int, int event, void *, int, int)
 int CBF_EditSelectDataRec(int, int, int event, void *, int, int)
 {
     switch (event) {
+    case EVENT_COMMIT:
+        ChangeRecordMode();
+        break;
     case EVENT_RIGHT_CLICK:
         ShowHelpPopup(kHelpEditSelectDataRec);
         break;
@@ -78,6 +116,9 @@ int CBF_EditSelectDataRec(int, int, int event, void *, int, int)
 int CBF_EditInterval(int, int, int event, void *, int, int)
 {
     switch (event) {
+    case EVENT_COMMIT:
+        CalcRecTime();
+        break;
     case EVENT_RIGHT_CLICK:
         ShowHelpPopup(kHelpEditInterval);
         break;
@@ -88,6 +129,9 @@ int CBF_EditInterval(int, int, int event, void *, int, int)
 int CBF_EditRecVal(int, int, int event, void *, int, int)
 {
     switch (event) {
+    case EVENT_COMMIT:
+        CalcRecTime();
+        break;
     case EVENT_RIGHT_CLICK:
         ShowHelpPopup(kHelpEditRecVal);
         break;
@@ -120,6 +164,16 @@ int CBF_DispRemaining(int, int, int event, void *, int, int)
     switch (event) {
     case EVENT_RIGHT_CLICK:
         ShowHelpPopup(kHelpDispRemaining);
+        break;
+    }
+    return 0;
+}
+
+int CBF_DispRowsNotWritten(int, int, int event, void *, int, int)
+{
+    switch (event) {
+    case EVENT_RIGHT_CLICK:
+        ShowHelpPopup(kHelpDispRowsNotWritten);
         break;
     }
     return 0;

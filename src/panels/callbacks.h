@@ -129,6 +129,8 @@ int CBF_DispRecordTime(int panel, int control, int event, void *callbackData, in
 int CBF_DispRecordedValues(int panel, int control, int event, void *callbackData, int eventData1,
                            int eventData2);
 int CBF_DispRemaining(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
+int CBF_DispRowsNotWritten(int panel, int control, int event, void *callbackData, int eventData1,
+                           int eventData2);
 
 // Scope page and panel (live)
 int CBF_ButtonCloseSP(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);

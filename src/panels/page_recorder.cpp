@@ -16,8 +16,11 @@ namespace
 constexpr int kFileTop = 4;
 constexpr int kModeTop = NextGroupTop(kFileTop, 3);
 constexpr int kProgressTop = NextGroupTop(kModeTop, 2);
-constexpr int kControlTop = NextGroupTop(kProgressTop, 2);
+constexpr int kControlTop = NextGroupTop(kProgressTop, 3);
 constexpr int kModeWidth = 220;
+
+// Counters of rows are wide: a long recording shows its true number.
+constexpr double kMaxCount = 2147483647.0;
 
 // Record time: four fields across the width of the grid
 constexpr int kTimeWidth = 70;
@@ -70,7 +73,7 @@ CtrlDef TimeDisplay(int id, const std::string &label, int index, int width)
 void AddProgressGroup(std::vector<CtrlDef> &c)
 {
     const int t = kProgressTop;
-    AddGroup(c, DECO_REC_PROGRESS, HEAD_REC_PROGRESS, "PROGRESS", t, kFrameLeft1, kFrameFullWidth, 2);
+    AddGroup(c, DECO_REC_PROGRESS, HEAD_REC_PROGRESS, "PROGRESS", t, kFrameLeft1, kFrameFullWidth, 3);
     // The record time of the initial interval (1 s) and count (100): 1 min 40 s.
     c.push_back(TimeDisplay(TABREC_DAYS, "DAYS", 0, kTimeWidth));
     c.push_back(TimeDisplay(TABREC_HOURS, "HOURS", 1, kTimeWidth));
@@ -78,15 +81,23 @@ void AddProgressGroup(std::vector<CtrlDef> &c)
     c.push_back(TimeDisplay(TABREC_SECONDS, "SECONDS", 3, kSecondsWidth).Double().Precision(1).Initial(40.0));
     c.push_back(
         Numeric(TABREC_RECORDED, "RECORDED", FieldTop(t, 1), kColumn1, kColumnWidth, CBF_DispRecordedValues)
+            .Range(0, kMaxCount)
             .Indicator());
     c.push_back(
         Numeric(TABREC_REMAINING, "REMAINING", FieldTop(t, 1), kColumn2, kColumnWidth, CBF_DispRemaining)
+            .Range(0, kMaxCount)
             .Initial(100)
             .Indicator());
     c.push_back(Numeric(TABREC_FRAMECOUNTER, "FRAME COUNTER", FieldTop(t, 1), kColumn1, kColumnWidth,
                         CBF_DispRecordedValues)
+                    .Range(0, kMaxCount)
                     .Indicator()
                     .Hidden());
+    // Rows of the current recording that the record file did not take
+    c.push_back(Numeric(TABREC_NOTWRITTEN, "NOT WRITTEN", FieldTop(t, 2), kColumn1, kColumnWidth,
+                        CBF_DispRowsNotWritten)
+                    .Range(0, kMaxCount)
+                    .Indicator());
 }
 
 void AddControlGroup(std::vector<CtrlDef> &c)

@@ -133,6 +133,7 @@ enum ControlId {
     TABREC_STOP,          // CBF_ButtonStopRecord
     TABREC_STARTTRIG,     // CBF_ButtonStartTrigRec
     TABREC_MANUAL,        // CBF_ButtonManualRecord
+    TABREC_NOTWRITTEN,    // numeric indicator: rows not written; CBF_DispRowsNotWritten
 
     // Main tab page 5: scope settings
     TABSCOPE_TRIGLEVEL = 700, // numeric; CBF_EditTriggerLevel

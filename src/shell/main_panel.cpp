@@ -3,6 +3,7 @@
 #include "app/child_panels.h"
 #include "app/long_operation.h"
 #include "link/connection.h"
+#include "live/recorder.h"
 #include "panels/callbacks.h"
 #include "shell/panel_settings.h"
 #include "shell/shell_texts.h"
@@ -40,9 +41,12 @@ void OnMainPageActivated(int page)
     case PAGE_CONVERSION_TABLE:
         ShowChildPanelDisp(g_app.convPanel);
         break;
+    case PAGE_RECORDER:
+        ShowRecorderPage();
+        break;
     default:
-        // Parameter pages, recorder and offset compensation keep the child panel
-        // that is in front.
+        // Parameter pages and offset compensation keep the child panel that is
+        // in front.
         break;
     }
 }

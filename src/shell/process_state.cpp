@@ -4,7 +4,9 @@
 #include "app/long_operation.h"
 #include "convtable/conv_table.h"
 #include "link/link_state.h"
+#include "live/graph_panel.h"
 #include "live/live_state.h"
+#include "live/recorder_state.h"
 #include "live/scope.h"
 #include "params/parameter_set.h"
 
@@ -15,6 +17,8 @@ void ResetProcessState(void)
     ResetLinkState();
     ResetParameterSet();
     ResetLiveState();
+    ResetRecorderState();
+    ResetGraphPanel();
     ResetScopeState();
     ResetConvTableState();
 }

@@ -6,6 +6,7 @@
 #include "convtable/conv_table.h"
 #include "link/connection.h"
 #include "link/link_state.h"
+#include "live/recorder.h"
 #include "panels/callbacks.h"
 #include "panels/panel_ids.h"
 #include "panels/panel_resource.h"
@@ -117,6 +118,7 @@ void InitAll(void)
     PrepareSettingsLocation();
     CreateAddressBox();
     LoadPanelSettings();
+    InitRecorder();
     CreatePasswordField();
     HideConversionTableMenuItems();
     ResetConvTable();

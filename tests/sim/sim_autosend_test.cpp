@@ -52,3 +52,17 @@ TEST(SimAutoSend, PushRateOption)
     // Well above what the default 20 per second could deliver.
     EXPECT_GT(CountPushedFrames(client, 1.0), 30);
 }
+
+TEST(SimAutoSend, PushCountQueryCountsEveryPushedFrame)
+{
+    SimProcess sim;
+    SimClient client;
+    StartWithClient(sim, client, {"--push-rate", "100"});
+    ASSERT_TRUE(Exchange(client, ORDER_AUTO_SEND, 1).complete);
+    int received = CountPushedFrames(client, 0.5);
+    ASSERT_TRUE(SendBytes(client, BuildRequestFrame(ORDER_AUTO_SEND, 0)));
+    SimReply reply;
+    while (ReadReply(client, reply) && reply.header.command == ORDER_READ_DATA_FRAME)
+        ++received;
+    EXPECT_EQ(SimPushCount(sim), received);
+}

@@ -212,6 +212,18 @@ bool SendSimControl(SimProcess &sim, const std::string &line, double timeoutSeco
     return answer == "chromix-sim: ok " + line;
 }
 
+long long SimPushCount(SimProcess &sim)
+{
+    const std::string prefix = "chromix-sim: push-count ";
+    if (!SendSimControl(sim, "push-count"))
+        return -1;
+    // The count comes just before the "ok" line that SendSimControl has taken.
+    for (size_t i = sim.linesSeen; i-- > 0;)
+        if (sim.lines[i].compare(0, prefix.size(), prefix) == 0)
+            return std::stoll(sim.lines[i].substr(prefix.size()));
+    return -1;
+}
+
 bool SimIsRunning(SimProcess &sim)
 {
     if (sim.pid <= 0)

@@ -38,6 +38,9 @@ bool StartSim(SimProcess &sim, const std::vector<std::string> &arguments, double
 bool SendSimControl(SimProcess &sim, const std::string &line, double timeoutSeconds = 5.0);
 // Waits for the next stdout line starting with prefix (lines matched before are skipped).
 bool WaitForSimLine(SimProcess &sim, const std::string &prefix, std::string &line, double timeoutSeconds);
+// The simulator's count of auto-send frames pushed since its start ("push-count"
+// control line); -1 when it does not answer.
+long long SimPushCount(SimProcess &sim);
 bool SimIsRunning(SimProcess &sim);
 // SIGTERM, then SIGKILL after the grace period; reaps the child. Returns exitStatus.
 int StopSim(SimProcess &sim, double graceSeconds = 3.0);

@@ -150,6 +150,9 @@ const std::vector<HelpCase> kCases = {
     {MAINP, PAGE_RECORDER, TABREC_MANUAL,
      "Einen Frame manuell aufzeichnen \nund an eine existierende Datei anhaengen.",
      "Record one frame manually \nand append to existing file."},
+    {MAINP, PAGE_RECORDER, TABREC_NOTWRITTEN,
+     "Zeigt an wie viele Zeilen nicht in die Datei geschrieben werden konnten.",
+     "Displays how many rows could not be written to the file."},
 
     // Scope page and panel
     {MAINP, PAGE_SCOPE, TABSCOPE_TRIGLEVEL, "Rekorder startet wenn das Signal das TRIGGER LEVEL passiert.",

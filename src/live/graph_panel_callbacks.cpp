@@ -1,0 +1,62 @@
+// Callbacks of the graph panel and of the data panel's SHOW GRAPH button.
+#include "app/app_state.h"
+#include "app/child_panels.h"
+#include "live/graph_panel.h"
+#include "live/live_texts.h"
+#include "panels/callbacks.h"
+#include "ui/userint.h"
+
+int CBF_ButtonShowGraph(int, int, int event, void *, int, int)
+{
+    switch (event) {
+    case EVENT_COMMIT:
+        ShowChildPanelDisp(g_app.graphPanel);
+        break;
+    case EVENT_RIGHT_CLICK:
+        ShowHelpPopup(kHelpButtonShowGraph);
+        break;
+    }
+    return 0;
+}
+
+int CBF_ButtonCloseGP(int, int, int event, void *, int, int)
+{
+    switch (event) {
+    case EVENT_COMMIT:
+        ShowChildPanelDisp(g_app.dataPanel);
+        break;
+    case EVENT_RIGHT_CLICK:
+        ShowHelpPopup(kHelpClosePanel);
+        break;
+    }
+    return 0;
+}
+
+int CBF_EditSignal(int, int, int event, void *, int, int)
+{
+    switch (event) {
+    case EVENT_COMMIT:
+        SetGraphVisible();
+        break;
+    case EVENT_RIGHT_CLICK:
+        ShowHelpPopup(kHelpEditSignal);
+        break;
+    }
+    return 0;
+}
+
+int CBF_PanelGraphGraph(int, int, int event, void *, int, int)
+{
+    switch (event) {
+    case EVENT_RIGHT_CLICK:
+        ShowHelpPopup(kHelpPanelGraphGraph);
+        break;
+    }
+    return 0;
+}
+
+// The graph panel has no reaction of its own.
+int CBF_GRAPHP(int, int, void *, int, int)
+{
+    return 0;
+}

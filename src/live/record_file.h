@@ -1,0 +1,23 @@
+#pragma once
+// The record file's text: its header and one row per recorded frame, CR LF line ends,
+// tab separators, written without newline translation. Rows are appended whole or
+// not at all, so a failed write never leaves a fragment that glues itself to the
+// next row.
+
+#include "live/live_state.h"
+
+#include <string>
+
+// The header of a new record file in the current language, with the "Panel ID: " line
+// only when sensorId is not empty.
+std::string RecordFileHeader(const char *sensorId);
+// One row: date MM-DD-YYYY, time HH:MM:SS, CH0, TEMP, SIG.
+std::string RecordFileRow(const LiveFrame &frame, const char *date, const char *time);
+// The runtime's current date (MM-DD-YYYY) and time (HH:MM:SS, 24 h) strings.
+void CurrentDateAndTime(char date[11], char time[9]);
+// Appends text to the file as one piece; on a failed or short write the file is cut
+// back to its previous length. False when the text is not in the file.
+bool AppendWhole(const char *path, const std::string &text);
+// Makes path a file that holds exactly text: written beside it under a temporary name
+// and renamed over it only once complete, so a failure leaves any old file as it was.
+bool ReplaceFileWith(const char *path, const std::string &text);

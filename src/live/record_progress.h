@@ -1,0 +1,27 @@
+#pragma once
+// What the recorder's modes share: the recorder page's progress displays, the record
+// mode, and taking a frame into the record file and onto the displays.
+
+// The recorder page's panel handle.
+int RecorderPage(void);
+// The mode selector's value.
+int ReadRecordMode(void);
+
+void ShowRecorded(void);
+void ShowRemaining(void);
+void ShowFrameCounter(void);
+void ShowRowsNotWritten(void);
+// A new recording: no rows recorded, none lost.
+void StartRecordingCounts(void);
+
+// Whether a live frame has ever arrived: a frame record that is still all zero has
+// never been filled.
+bool LiveFrameArrived(void);
+// A frame fetched or pushed: into the frame record, onto the graph panel, the data
+// panel and the strip charts, and into the record file. `payload` holds at least the
+// 22 bytes of a live frame.
+void TakeRecordedFrame(const unsigned char *payload);
+
+// The closing message of a recording: "File has been saved!", or how many rows were
+// not written.
+void ShowRecordingResult(void);

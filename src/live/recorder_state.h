@@ -1,0 +1,27 @@
+#pragma once
+// The recorder's own record. Counters are wide: a long open-ended or triggered
+// recording shows its true number of rows.
+
+#include <cstdint>
+
+// Record modes of the mode selector
+constexpr int REC_MODE_COUNTED = 0;
+constexpr int REC_MODE_CONTINUOUS = 1;
+constexpr int REC_MODE_MANUAL = 2;
+constexpr int REC_MODE_TRIGGERED = 3;
+
+constexpr double kMinRecordInterval = 0.25; // seconds
+
+struct RecorderState {
+    double interval;         // seconds, at least kMinRecordInterval
+    uint32_t values;         // VALUES of a counted recording
+    uint64_t recorded;       // rows of the current counted or manual run
+    uint64_t frameCounter;   // rows of the current open-ended or triggered run
+    uint64_t rowsNotWritten; // rows of the current run that the file did not take
+    double cycleStart;       // Timer() at the start of the current request
+};
+
+extern RecorderState g_recorder;
+
+// Back to the state before start-up.
+void ResetRecorderState(void);
