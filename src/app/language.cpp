@@ -14,3 +14,9 @@ void ShowHelpPopup(const TextPair &text)
 {
     MessagePopup(Tr(kTxtInfoTitle), Tr(text));
 }
+
+void AnswerHelp(int event, const TextPair &help)
+{
+    if (event == EVENT_RIGHT_CLICK)
+        ShowHelpPopup(help);
+}

@@ -16,3 +16,6 @@ extern const TextPair kTxtInfoTitle;
 
 // Right-click help: a modal message pop-up titled "Info!" / "Message!".
 void ShowHelpPopup(const TextPair &text);
+// A control callback's answer to an event when the control offers only its help:
+// the help pop-up on a right click, nothing for every other event.
+void AnswerHelp(int event, const TextPair &help);

@@ -1,6 +1,8 @@
 // Writing a store to a file. The file is replaced as a whole: the text goes to a
 // temporary file beside the target, which is flushed to the disk and then renamed over
-// the target, so that a failure at any point leaves the old file exactly as it was.
+// the target, so that a failure at any point leaves the old file exactly as it was. A
+// writer killed between the two steps leaves its temporary file behind; the next
+// successful write of the same file removes it.
 
 #include "inistore/ini_internal.h"
 
@@ -8,6 +10,8 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <new>
@@ -18,6 +22,9 @@ namespace
 {
 
 constexpr size_t kWriteBufferSize = 16 * 1024;
+constexpr size_t kTempNameLimit = 200;     // characters of the file name in a temporary name
+constexpr size_t kTempSuffixLength = 6;    // the XXXXXX that mkostemp fills
+constexpr time_t kLeftoverMinimumAge = 60; // seconds; younger ones may belong to a writer at work
 
 struct FileSink {
     int fd = -1;
@@ -154,10 +161,15 @@ static void CopyOwnerAndMode(int fd, const Target &target)
     fchmod(fd, target.info.st_mode & 07777);
 }
 
+// ".NAME.tmp-": how every temporary file of the target's name begins.
+static std::string TemporaryPrefix(const Target &target)
+{
+    return "." + FileNameOf(target.path).substr(0, kTempNameLimit) + ".tmp-";
+}
+
 static int CreateTemporaryFile(const Target &target, std::string *tempPath, int *fd)
 {
-    const std::string name = FileNameOf(target.path).substr(0, 200);
-    *tempPath = DirectoryOf(target.path) + "/." + name + ".tmp-XXXXXX";
+    *tempPath = DirectoryOf(target.path) + "/" + TemporaryPrefix(target) + "XXXXXX";
     std::vector<char> pattern(tempPath->begin(), tempPath->end());
     pattern.push_back('\0');
     *fd = mkostemp(pattern.data(), O_CLOEXEC);
@@ -175,6 +187,35 @@ static void SyncDirectory(const std::string &directory)
         return;
     fsync(fd);
     close(fd);
+}
+
+static bool IsLeftover(const std::string &directory, const std::string &entry, const std::string &prefix)
+{
+    if (entry.size() != prefix.size() + kTempSuffixLength || entry.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    struct stat info;
+    if (lstat((directory + "/" + entry).c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    return time(nullptr) - info.st_mtime >= kLeftoverMinimumAge;
+}
+
+// Temporary files of this target that a killed writer left behind. Only files of the
+// exact temporary name pattern that nobody has written to for a while are removed, so
+// that another writer's file in progress is never touched.
+static void RemoveLeftovers(const Target &target)
+{
+    const std::string directory = DirectoryOf(target.path);
+    const std::string prefix = TemporaryPrefix(target);
+    DIR *dir = opendir(directory.c_str());
+    if (dir == nullptr)
+        return;
+    std::vector<std::string> leftovers;
+    while (const dirent *entry = readdir(dir))
+        if (IsLeftover(directory, entry->d_name, prefix))
+            leftovers.push_back(directory + "/" + entry->d_name);
+    closedir(dir);
+    for (const std::string &path : leftovers)
+        unlink(path.c_str());
 }
 
 static int WriteAndCommit(IniText store, FileSink *sink, const std::string &tempPath, const Target &target)
@@ -214,6 +255,7 @@ int Ini_WriteToFile(IniText store, const char *path)
             unlink(tempPath.c_str());
             return result;
         }
+        RemoveLeftovers(target);
         SyncDirectory(DirectoryOf(target.path));
         return INI_OK;
     } catch (const std::bad_alloc &) {

@@ -7,10 +7,6 @@
 
 int CBF_ButtonGenHwInfoFile(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonGenHwInfoFile);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonGenHwInfoFile);
     return 0;
 }

@@ -7,31 +7,19 @@
 
 int CBF_ButtonGo(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonGo);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonGo);
     return 0;
 }
 
 int CBF_ButtonStop(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonStop);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonStop);
     return 0;
 }
 
 int CBF_TabDataP(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpTabDataP);
-        break;
-    }
+    AnswerHelp(event, kHelpTabDataP);
     return 0;
 }
 
@@ -44,111 +32,67 @@ int CBF_DispStatus(int, int, int, void *, int, int)
 
 int CBF_DispCha(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispCha);
-        break;
-    }
+    AnswerHelp(event, kHelpDispCha);
     return 0;
 }
 
 int CBF_DispRefCh0(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispRefCh0);
-        break;
-    }
+    AnswerHelp(event, kHelpDispRefCh0);
     return 0;
 }
 
 int CBF_DispSig(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispSig);
-        break;
-    }
+    AnswerHelp(event, kHelpDispSig);
     return 0;
 }
 
 int CBF_DispRefSig(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispRefSig);
-        break;
-    }
+    AnswerHelp(event, kHelpDispRefSig);
     return 0;
 }
 
 int CBF_DispTemp(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispTemp);
-        break;
-    }
+    AnswerHelp(event, kHelpDispTemp);
     return 0;
 }
 
 int CBF_DispMaxMin(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispMaxMin);
-        break;
-    }
+    AnswerHelp(event, kHelpDispMaxMin);
     return 0;
 }
 
 int CBF_DispAnaOut(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispAnaOut);
-        break;
-    }
+    AnswerHelp(event, kHelpDispAnaOut);
     return 0;
 }
 
 int CBF_LedOut(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpLedOut);
-        break;
-    }
+    AnswerHelp(event, kHelpLedOut);
     return 0;
 }
 
 int CBF_LedIn(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpLedIn);
-        break;
-    }
+    AnswerHelp(event, kHelpLedIn);
     return 0;
 }
 
 int CBF_GraphAnaCha(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpGraphAnaCha);
-        break;
-    }
+    AnswerHelp(event, kHelpGraphAnaCha);
     return 0;
 }
 
 int CBF_GraphEvalSig(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpGraphEvalSig);
-        break;
-    }
+    AnswerHelp(event, kHelpGraphEvalSig);
     return 0;
 }
 

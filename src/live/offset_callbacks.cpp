@@ -7,70 +7,42 @@
 
 int CBF_ButtonCloseOffsetCompensation(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpClosePanel);
-        break;
-    }
+    AnswerHelp(event, kHelpClosePanel);
     return 0;
 }
 
 int CBF_ButtonSendOffset(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonSendOffset);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonSendOffset);
     return 0;
 }
 
 int CBF_ButtonGetOffset(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonGetOffset);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonGetOffset);
     return 0;
 }
 
 int CBF_ButtonCalcOffset(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonCalcOffset);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonCalcOffset);
     return 0;
 }
 
 int CBF_EditOffsetVal(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditOffsetVal);
-        break;
-    }
+    AnswerHelp(event, kHelpEditOffsetVal);
     return 0;
 }
 
 int CBF_EditSettingTimeFactor(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditSettingTimeFactor);
-        break;
-    }
+    AnswerHelp(event, kHelpEditSettingTimeFactor);
     return 0;
 }
 
 int CBF_ButtonSendSettingTimeFactor(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonSendSettingTimeFactor);
-        break;
-    }
+    AnswerHelp(event, kHelpButtonSendSettingTimeFactor);
     return 0;
 }

@@ -38,11 +38,7 @@ int CBF_ButtonSelRecFile(int, int, int event, void *, int, int)
 
 int CBF_DispRecFile(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispRecFile);
-        break;
-    }
+    AnswerHelp(event, kHelpDispRecFile);
     return 0;
 }
 
@@ -141,31 +137,19 @@ int CBF_EditRecVal(int, int, int event, void *, int, int)
 
 int CBF_DispRecordTime(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispRecordTime);
-        break;
-    }
+    AnswerHelp(event, kHelpDispRecordTime);
     return 0;
 }
 
 int CBF_DispRecordedValues(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispRecordedValues);
-        break;
-    }
+    AnswerHelp(event, kHelpDispRecordedValues);
     return 0;
 }
 
 int CBF_DispRemaining(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispRemaining);
-        break;
-    }
+    AnswerHelp(event, kHelpDispRemaining);
     return 0;
 }
 

@@ -1,198 +1,148 @@
 #pragma once
-// Every callback that the panel resource binds. Control callbacks take (panel, control,
-// event, callbackData, eventData1, eventData2), panel callbacks (panel, event,
-// callbackData, eventData1, eventData2); all return 0. The folder in brackets defines them.
+// Every callback that the panel resource binds, declared by its type (ui/userint.h):
+// control callbacks take (panel, control, event, callbackData, eventData1, eventData2),
+// panel callbacks (panel, event, callbackData, eventData1, eventData2); all return 0.
+// The folder in brackets defines them.
+
+#include "ui/userint.h"
 
 // Panels (shell: CBF_MAINP; language and password: CBF_PASSWORDP; the others do nothing)
-int CBF_CONVP(int panel, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DATAP(int panel, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_GRAPHP(int panel, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_MAINP(int panel, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_PASSWORDP(int panel, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_SCOPEP(int panel, int event, void *callbackData, int eventData1, int eventData2);
+PanelCallback CBF_CONVP;
+PanelCallback CBF_DATAP;
+PanelCallback CBF_GRAPHP;
+PanelCallback CBF_MAINP;
+PanelCallback CBF_PASSWORDP;
+PanelCallback CBF_SCOPEP;
 
 // Main panel (shell, params, live)
-int CBF_TabMain1(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_ButtonSend(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_ButtonGet(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_ButtonSelectMem(int panel, int control, int event, void *callbackData, int eventData1,
-                        int eventData2);
-int CBF_ButtonGo(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_ButtonStop(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
+CtrlCallback CBF_TabMain1;
+CtrlCallback CBF_ButtonSend;
+CtrlCallback CBF_ButtonGet;
+CtrlCallback CBF_ButtonSelectMem;
+CtrlCallback CBF_ButtonGo;
+CtrlCallback CBF_ButtonStop;
 
 // Connection page (link; CBF_EditLanguage: shell)
-int CBF_EditCommunicationProtocol(int panel, int control, int event, void *callbackData, int eventData1,
-                                  int eventData2);
-int CBF_ButtonFindComPorts(int panel, int control, int event, void *callbackData, int eventData1,
-                           int eventData2);
-int CBF_EditSelectComPort(int panel, int control, int event, void *callbackData, int eventData1,
-                          int eventData2);
-int CBF_EditSelectBaudrate(int panel, int control, int event, void *callbackData, int eventData1,
-                           int eventData2);
-int CBF_ButtonChangeBaudrate(int panel, int control, int event, void *callbackData, int eventData1,
-                             int eventData2);
-int CBF_StringIpAdress(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_StringPortNumber(int panel, int control, int event, void *callbackData, int eventData1,
-                         int eventData2);
-int CBF_ButtonTryToConnect(int panel, int control, int event, void *callbackData, int eventData1,
-                           int eventData2);
-int CBF_ButtonDisconnect(int panel, int control, int event, void *callbackData, int eventData1,
-                         int eventData2);
-int CBF_ButtonAccept(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_ButtonGenHwInfoFile(int panel, int control, int event, void *callbackData, int eventData1,
-                            int eventData2);
-int CBF_EditID(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditLanguage(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
+CtrlCallback CBF_EditCommunicationProtocol;
+CtrlCallback CBF_ButtonFindComPorts;
+CtrlCallback CBF_EditSelectComPort;
+CtrlCallback CBF_EditSelectBaudrate;
+CtrlCallback CBF_ButtonChangeBaudrate;
+CtrlCallback CBF_StringIpAdress;
+CtrlCallback CBF_StringPortNumber;
+CtrlCallback CBF_ButtonTryToConnect;
+CtrlCallback CBF_ButtonDisconnect;
+CtrlCallback CBF_ButtonAccept;
+CtrlCallback CBF_ButtonGenHwInfoFile;
+CtrlCallback CBF_EditID;
+CtrlCallback CBF_EditLanguage;
 
 // Parameter pages (params)
-int CBF_EditOperatingMode(int panel, int control, int event, void *callbackData, int eventData1,
-                          int eventData2);
-int CBF_EditSensitivity(int panel, int control, int event, void *callbackData, int eventData1,
-                        int eventData2);
-int CBF_EditRefValCh0(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_SlidePower(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditPmode(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditLedMode(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditGain(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditDynWinLoHi(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditAverage(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditIntegral(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditChannelOffset(int panel, int control, int event, void *callbackData, int eventData1,
-                          int eventData2);
-int CBF_ButtonAssignAdjOffset(int panel, int control, int event, void *callbackData, int eventData1,
-                              int eventData2);
-int CBF_EditAnaOutmode(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditAnaRange(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditAnaOut(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditDigOutmode(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditHold(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditDeadTime(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_ButtonTeach1Sig(int panel, int control, int event, void *callbackData, int eventData1,
-                        int eventData2);
-int CBF_ButtonTeach2Sig(int panel, int control, int event, void *callbackData, int eventData1,
-                        int eventData2);
-int CBF_EditThresholdMode(int panel, int control, int event, void *callbackData, int eventData1,
-                          int eventData2);
-int CBF_EditThresholdTracing(int panel, int control, int event, void *callbackData, int eventData1,
-                             int eventData2);
-int CBF_EditThresholdTracingUP(int panel, int control, int event, void *callbackData, int eventData1,
-                               int eventData2);
-int CBF_EditThresholdTracingDown(int panel, int control, int event, void *callbackData, int eventData1,
-                                 int eventData2);
-int CBF_EditTeachValSig(int panel, int control, int event, void *callbackData, int eventData1,
-                        int eventData2);
-int CBF_EditTrshCalc(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditTolerance(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditHysteresis(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditExtTeach(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DecoPara(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
+CtrlCallback CBF_EditOperatingMode;
+CtrlCallback CBF_EditSensitivity;
+CtrlCallback CBF_EditRefValCh0;
+CtrlCallback CBF_SlidePower;
+CtrlCallback CBF_EditPmode;
+CtrlCallback CBF_EditLedMode;
+CtrlCallback CBF_EditGain;
+CtrlCallback CBF_EditDynWinLoHi;
+CtrlCallback CBF_EditAverage;
+CtrlCallback CBF_EditIntegral;
+CtrlCallback CBF_EditChannelOffset;
+CtrlCallback CBF_ButtonAssignAdjOffset;
+CtrlCallback CBF_EditAnaOutmode;
+CtrlCallback CBF_EditAnaRange;
+CtrlCallback CBF_EditAnaOut;
+CtrlCallback CBF_EditDigOutmode;
+CtrlCallback CBF_EditHold;
+CtrlCallback CBF_EditDeadTime;
+CtrlCallback CBF_ButtonTeach1Sig;
+CtrlCallback CBF_ButtonTeach2Sig;
+CtrlCallback CBF_EditThresholdMode;
+CtrlCallback CBF_EditThresholdTracing;
+CtrlCallback CBF_EditThresholdTracingUP;
+CtrlCallback CBF_EditThresholdTracingDown;
+CtrlCallback CBF_EditTeachValSig;
+CtrlCallback CBF_EditTrshCalc;
+CtrlCallback CBF_EditTolerance;
+CtrlCallback CBF_EditHysteresis;
+CtrlCallback CBF_EditExtTeach;
+CtrlCallback CBF_DecoPara;
 
 // Conversion table page and panel (convtable)
-int CBF_ButtonResetConvTable(int panel, int control, int event, void *callbackData, int eventData1,
-                             int eventData2);
-int CBF_ButtonAssign(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_ButtonCalcConvData(int panel, int control, int event, void *callbackData, int eventData1,
-                           int eventData2);
-int CBF_TableConv(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_GraphConv(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_ButtonCloseCP(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_ButtonZoomConv11(int panel, int control, int event, void *callbackData, int eventData1,
-                         int eventData2);
-int CBF_ButtonGetConvTableFromFile(int panel, int control, int event, void *callbackData, int eventData1,
-                                   int eventData2);
-int CBF_ButtonSaveConvTableToFile(int panel, int control, int event, void *callbackData, int eventData1,
-                                  int eventData2);
-int CBF_ButtonGetConvTableFromEE(int panel, int control, int event, void *callbackData, int eventData1,
-                                 int eventData2);
-int CBF_ButtonSaveConvTableToEE(int panel, int control, int event, void *callbackData, int eventData1,
-                                int eventData2);
-int CBF_ButtonSaveConvDataToEE(int panel, int control, int event, void *callbackData, int eventData1,
-                               int eventData2);
+CtrlCallback CBF_ButtonResetConvTable;
+CtrlCallback CBF_ButtonAssign;
+CtrlCallback CBF_ButtonCalcConvData;
+CtrlCallback CBF_TableConv;
+CtrlCallback CBF_GraphConv;
+CtrlCallback CBF_ButtonCloseCP;
+CtrlCallback CBF_ButtonZoomConv11;
+CtrlCallback CBF_ButtonGetConvTableFromFile;
+CtrlCallback CBF_ButtonSaveConvTableToFile;
+CtrlCallback CBF_ButtonGetConvTableFromEE;
+CtrlCallback CBF_ButtonSaveConvTableToEE;
+CtrlCallback CBF_ButtonSaveConvDataToEE;
 
 // Recorder page (live)
-int CBF_ButtonSelRecFile(int panel, int control, int event, void *callbackData, int eventData1,
-                         int eventData2);
-int CBF_DispRecFile(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_ButtonStartRecord(int panel, int control, int event, void *callbackData, int eventData1,
-                          int eventData2);
-int CBF_ButtonStopRecord(int panel, int control, int event, void *callbackData, int eventData1,
-                         int eventData2);
-int CBF_ButtonStartTrigRec(int panel, int control, int event, void *callbackData, int eventData1,
-                           int eventData2);
-int CBF_ButtonManualRecord(int panel, int control, int event, void *callbackData, int eventData1,
-                           int eventData2);
-int CBF_EditSelectDataRec(int panel, int control, int event, void *callbackData, int eventData1,
-                          int eventData2);
-int CBF_EditInterval(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditRecVal(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DispRecordTime(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DispRecordedValues(int panel, int control, int event, void *callbackData, int eventData1,
-                           int eventData2);
-int CBF_DispRemaining(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DispRowsNotWritten(int panel, int control, int event, void *callbackData, int eventData1,
-                           int eventData2);
+CtrlCallback CBF_ButtonSelRecFile;
+CtrlCallback CBF_DispRecFile;
+CtrlCallback CBF_ButtonStartRecord;
+CtrlCallback CBF_ButtonStopRecord;
+CtrlCallback CBF_ButtonStartTrigRec;
+CtrlCallback CBF_ButtonManualRecord;
+CtrlCallback CBF_EditSelectDataRec;
+CtrlCallback CBF_EditInterval;
+CtrlCallback CBF_EditRecVal;
+CtrlCallback CBF_DispRecordTime;
+CtrlCallback CBF_DispRecordedValues;
+CtrlCallback CBF_DispRemaining;
+CtrlCallback CBF_DispRowsNotWritten;
 
 // Scope page and panel (live)
-int CBF_ButtonCloseSP(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_ButtonZoomScope11(int panel, int control, int event, void *callbackData, int eventData1,
-                          int eventData2);
-int CBF_EditScopeSignal(int panel, int control, int event, void *callbackData, int eventData1,
-                        int eventData2);
-int CBF_GraphScope(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DispDeltaX(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DispDeltaY(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_ButtonGetCycleTime(int panel, int control, int event, void *callbackData, int eventData1,
-                           int eventData2);
-int CBF_ButtonScan(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_ButtonBreakScan(int panel, int control, int event, void *callbackData, int eventData1,
-                        int eventData2);
-int CBF_ButtonPrintScopeGraph(int panel, int control, int event, void *callbackData, int eventData1,
-                              int eventData2);
-int CBF_EditScopeComment(int panel, int control, int event, void *callbackData, int eventData1,
-                         int eventData2);
-int CBF_EditTriggerMode(int panel, int control, int event, void *callbackData, int eventData1,
-                        int eventData2);
-int CBF_EditPreTrigVal(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditTriggerLevel(int panel, int control, int event, void *callbackData, int eventData1,
-                         int eventData2);
-int CBF_EditScanRate(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DispScanFreq(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
+CtrlCallback CBF_ButtonCloseSP;
+CtrlCallback CBF_ButtonZoomScope11;
+CtrlCallback CBF_EditScopeSignal;
+CtrlCallback CBF_GraphScope;
+CtrlCallback CBF_DispDeltaX;
+CtrlCallback CBF_DispDeltaY;
+CtrlCallback CBF_ButtonGetCycleTime;
+CtrlCallback CBF_ButtonScan;
+CtrlCallback CBF_ButtonBreakScan;
+CtrlCallback CBF_ButtonPrintScopeGraph;
+CtrlCallback CBF_EditScopeComment;
+CtrlCallback CBF_EditTriggerMode;
+CtrlCallback CBF_EditPreTrigVal;
+CtrlCallback CBF_EditTriggerLevel;
+CtrlCallback CBF_EditScanRate;
+CtrlCallback CBF_DispScanFreq;
 
 // Offset compensation page (live)
-int CBF_ButtonCloseOffsetCompensation(int panel, int control, int event, void *callbackData, int eventData1,
-                                      int eventData2);
-int CBF_ButtonSendOffset(int panel, int control, int event, void *callbackData, int eventData1,
-                         int eventData2);
-int CBF_ButtonGetOffset(int panel, int control, int event, void *callbackData, int eventData1,
-                        int eventData2);
-int CBF_ButtonCalcOffset(int panel, int control, int event, void *callbackData, int eventData1,
-                         int eventData2);
-int CBF_EditOffsetVal(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditSettingTimeFactor(int panel, int control, int event, void *callbackData, int eventData1,
-                              int eventData2);
-int CBF_ButtonSendSettingTimeFactor(int panel, int control, int event, void *callbackData, int eventData1,
-                                    int eventData2);
+CtrlCallback CBF_ButtonCloseOffsetCompensation;
+CtrlCallback CBF_ButtonSendOffset;
+CtrlCallback CBF_ButtonGetOffset;
+CtrlCallback CBF_ButtonCalcOffset;
+CtrlCallback CBF_EditOffsetVal;
+CtrlCallback CBF_EditSettingTimeFactor;
+CtrlCallback CBF_ButtonSendSettingTimeFactor;
 
 // Data panel and graph panel (live)
-int CBF_TabDataP(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DispStatus(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DispCha(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DispRefCh0(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DispSig(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DispRefSig(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DispTemp(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DispMaxMin(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_DispAnaOut(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_LedOut(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_LedIn(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_GraphAnaCha(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_GraphEvalSig(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_ButtonShowGraph(int panel, int control, int event, void *callbackData, int eventData1,
-                        int eventData2);
-int CBF_ButtonCloseGP(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_EditSignal(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
-int CBF_PanelGraphGraph(int panel, int control, int event, void *callbackData, int eventData1,
-                        int eventData2);
+CtrlCallback CBF_TabDataP;
+CtrlCallback CBF_DispStatus;
+CtrlCallback CBF_DispCha;
+CtrlCallback CBF_DispRefCh0;
+CtrlCallback CBF_DispSig;
+CtrlCallback CBF_DispRefSig;
+CtrlCallback CBF_DispTemp;
+CtrlCallback CBF_DispMaxMin;
+CtrlCallback CBF_DispAnaOut;
+CtrlCallback CBF_LedOut;
+CtrlCallback CBF_LedIn;
+CtrlCallback CBF_GraphAnaCha;
+CtrlCallback CBF_GraphEvalSig;
+CtrlCallback CBF_ButtonShowGraph;
+CtrlCallback CBF_ButtonCloseGP;
+CtrlCallback CBF_EditSignal;
+CtrlCallback CBF_PanelGraphGraph;
 
 // Password panel (shell)
-int CBF_StringEnterPW(int panel, int control, int event, void *callbackData, int eventData1, int eventData2);
+CtrlCallback CBF_StringEnterPW;

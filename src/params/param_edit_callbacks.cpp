@@ -10,12 +10,6 @@
 namespace
 {
 
-void AnswerHelpOnly(int event, const TextPair &help)
-{
-    if (event == EVENT_RIGHT_CLICK)
-        ShowHelpPopup(help);
-}
-
 void AnswerWithRules(int event, const TextPair &help)
 {
     if (event == EVENT_RIGHT_CLICK)
@@ -34,19 +28,19 @@ int CBF_EditOperatingMode(int, int, int event, void *, int, int)
 
 int CBF_EditSensitivity(int, int, int event, void *, int, int)
 {
-    AnswerHelpOnly(event, kHelpSensitivity);
+    AnswerHelp(event, kHelpSensitivity);
     return 0;
 }
 
 int CBF_EditRefValCh0(int, int, int event, void *, int, int)
 {
-    AnswerHelpOnly(event, kHelpRefValCh0);
+    AnswerHelp(event, kHelpRefValCh0);
     return 0;
 }
 
 int CBF_SlidePower(int, int, int event, void *, int, int)
 {
-    AnswerHelpOnly(event, kHelpPower);
+    AnswerHelp(event, kHelpPower);
     return 0;
 }
 
@@ -70,19 +64,19 @@ int CBF_EditGain(int, int, int event, void *, int, int)
 
 int CBF_EditDynWinLoHi(int, int, int event, void *, int, int)
 {
-    AnswerHelpOnly(event, kHelpDynWinLoHi);
+    AnswerHelp(event, kHelpDynWinLoHi);
     return 0;
 }
 
 int CBF_EditAverage(int, int, int event, void *, int, int)
 {
-    AnswerHelpOnly(event, kHelpAverage);
+    AnswerHelp(event, kHelpAverage);
     return 0;
 }
 
 int CBF_EditIntegral(int, int, int event, void *, int, int)
 {
-    AnswerHelpOnly(event, kHelpIntegral);
+    AnswerHelp(event, kHelpIntegral);
     return 0;
 }
 
@@ -92,7 +86,7 @@ int CBF_EditChannelOffset(int, int control, int event, void *, int, int)
     if (control == TABPARA1_ADJCHOFFSET)
         AnswerWithRules(event, kHelpChannelOffset);
     else
-        AnswerHelpOnly(event, kHelpChannelOffset);
+        AnswerHelp(event, kHelpChannelOffset);
     return 0;
 }
 
@@ -122,13 +116,13 @@ int CBF_EditDigOutmode(int, int, int event, void *, int, int)
 
 int CBF_EditHold(int, int, int event, void *, int, int)
 {
-    AnswerHelpOnly(event, kHelpHold);
+    AnswerHelp(event, kHelpHold);
     return 0;
 }
 
 int CBF_EditDeadTime(int, int, int event, void *, int, int)
 {
-    AnswerHelpOnly(event, kHelpDeadTime);
+    AnswerHelp(event, kHelpDeadTime);
     return 0;
 }
 
@@ -146,37 +140,37 @@ int CBF_EditThresholdTracing(int, int, int event, void *, int, int)
 
 int CBF_EditThresholdTracingUP(int, int, int event, void *, int, int)
 {
-    AnswerHelpOnly(event, kHelpThresholdTracingUp);
+    AnswerHelp(event, kHelpThresholdTracingUp);
     return 0;
 }
 
 int CBF_EditThresholdTracingDown(int, int, int event, void *, int, int)
 {
-    AnswerHelpOnly(event, kHelpThresholdTracingDown);
+    AnswerHelp(event, kHelpThresholdTracingDown);
     return 0;
 }
 
 int CBF_EditTeachValSig(int, int, int event, void *, int, int)
 {
-    AnswerHelpOnly(event, kHelpTeachValSig);
+    AnswerHelp(event, kHelpTeachValSig);
     return 0;
 }
 
 int CBF_EditTrshCalc(int, int, int event, void *, int, int)
 {
-    AnswerHelpOnly(event, kHelpTrshCalc);
+    AnswerHelp(event, kHelpTrshCalc);
     return 0;
 }
 
 int CBF_EditTolerance(int, int, int event, void *, int, int)
 {
-    AnswerHelpOnly(event, kHelpTolerance);
+    AnswerHelp(event, kHelpTolerance);
     return 0;
 }
 
 int CBF_EditHysteresis(int, int, int event, void *, int, int)
 {
-    AnswerHelpOnly(event, kHelpHysteresis);
+    AnswerHelp(event, kHelpHysteresis);
     return 0;
 }
 

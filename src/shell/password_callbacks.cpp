@@ -7,11 +7,7 @@
 
 int CBF_EditLanguage(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpLanguageSelector);
-        break;
-    }
+    AnswerHelp(event, kHelpLanguageSelector);
     return 0;
 }
 

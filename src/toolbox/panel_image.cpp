@@ -10,9 +10,9 @@
 
 int SavePanelDisplayToFile(int panel, const char *path)
 {
-    QWidget *widget = PanelWidget(panel);
-    if (!widget)
-        return UIE_INVALID_PANEL;
+    QWidget *widget = nullptr;
+    if (int status = LookupPanel(panel, &widget); status < 0)
+        return status;
     if (!path || !*path)
         return UIE_INVALID_VALUE;
     QString fileName = QString::fromUtf8(path);

@@ -41,8 +41,9 @@ int LookupRing(int panel, int control, QComboBox **combo)
 
 int NewCtrl(int panel, int kind, const char *label, int top, int left)
 {
-    if (!FindPanel(panel))
-        return UIE_INVALID_PANEL;
+    QWidget *panelWidget = nullptr;
+    if (int status = LookupPanel(panel, &panelWidget); status < 0)
+        return status;
     if (kind < CTRL_COMMAND_BUTTON || kind > CTRL_TABLE || kind == CTRL_TAB)
         return UIE_INVALID_VALUE;
     CtrlDef def;
@@ -101,12 +102,13 @@ int SetActiveCtrl(int panel, int control)
 
 int GetActiveCtrl(int panel, int *control)
 {
-    PanelRecord *record = FindPanel(panel);
-    if (!record || !record->widget)
-        return UIE_INVALID_PANEL;
+    QWidget *panelWidget = nullptr;
+    if (int status = LookupPanel(panel, &panelWidget); status < 0)
+        return status;
     if (!control)
         return UIE_INVALID_VALUE;
-    QWidget *focus = record->widget->focusWidget();
+    PanelRecord *record = FindPanel(panel);
+    QWidget *focus = panelWidget->focusWidget();
     for (const auto &entry : record->controls) {
         QWidget *widget = entry.second.widget;
         if (widget && focus && (focus == widget || widget->isAncestorOf(focus))) {

@@ -31,7 +31,8 @@ QWidget *CreatePanelWidget(int handle, int parent, const PanelDef &def)
 
 int LoadPanelFromDef(int parentPanel, const PanelDef &def)
 {
-    if (parentPanel != 0 && !PanelWidget(parentPanel))
+    QWidget *parentWidget = nullptr;
+    if (parentPanel != 0 && LookupPanel(parentPanel, &parentWidget) < 0)
         return UIE_INVALID_PANEL;
     PanelRecord &record = AddPanelRecord(parentPanel);
     int handle = record.handle;
@@ -51,7 +52,8 @@ int LoadPanel(int parentPanel, const char *file, int index)
 {
     if (!g_panelResource || !file)
         return UIE_RESOURCE_NOT_FOUND;
-    if (parentPanel != 0 && !PanelWidget(parentPanel))
+    QWidget *parentWidget = nullptr;
+    if (parentPanel != 0 && LookupPanel(parentPanel, &parentWidget) < 0)
         return UIE_INVALID_PANEL;
     const PanelDef *def = g_panelResource(file, index);
     if (!def)

@@ -8,13 +8,6 @@
 namespace
 {
 
-int LookupPanel(int panel, QWidget **widget)
-{
-    PanelRecord *record = FindPanel(panel);
-    *widget = record ? record->widget.data() : nullptr;
-    return *widget ? UIE_OK : UIE_INVALID_PANEL;
-}
-
 void CollectDescendants(int panel, std::vector<int> &handles)
 {
     handles.push_back(panel);

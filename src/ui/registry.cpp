@@ -22,7 +22,21 @@ Registry &TheRegistry()
     return registry;
 }
 
+UiErrorHook g_errorHook = nullptr;
+
+int Unresolved(int error, int panel, int control)
+{
+    if (g_errorHook)
+        g_errorHook(error, panel, control);
+    return error;
+}
+
 } // namespace
+
+void SetUiErrorHook(UiErrorHook hook)
+{
+    g_errorHook = hook;
+}
 
 PanelRecord *FindPanel(int panel)
 {
@@ -44,11 +58,17 @@ int LookupCtrl(int panel, int control, CtrlRecord **record)
 {
     *record = nullptr;
     if (!FindPanel(panel))
-        return UIE_INVALID_PANEL;
+        return Unresolved(UIE_INVALID_PANEL, panel, control);
     *record = FindCtrl(panel, control);
     if (!*record || !(*record)->widget)
-        return UIE_INVALID_CONTROL;
+        return Unresolved(UIE_INVALID_CONTROL, panel, control);
     return UIE_OK;
+}
+
+int LookupPanel(int panel, QWidget **widget)
+{
+    *widget = PanelWidget(panel);
+    return *widget ? UIE_OK : Unresolved(UIE_INVALID_PANEL, panel, 0);
 }
 
 PanelRecord &AddPanelRecord(int parent)

@@ -78,8 +78,10 @@ void RemovePanelRecord(int panel);
 std::vector<int> ChildPanels(int panel);
 int NextRuntimeControlId();
 
-// Lookup with the UI error code of the failure (UIE_OK when found).
+// Lookups of the handles a caller passes in, with the UI error code of the failure
+// (UIE_OK when found); a handle that does not resolve also goes to the error hook.
 int LookupCtrl(int panel, int control, CtrlRecord **record);
+int LookupPanel(int panel, QWidget **widget);
 
 // The line edit that holds the text of a string control (also inside an address box).
 QLineEdit *StringEdit(const CtrlRecord &ctrl);

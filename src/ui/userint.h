@@ -46,10 +46,12 @@ enum UiEvent {
 };
 
 // Control callback: (panel, control, event, callbackData, eventData1, eventData2) -> 0.
-typedef int (*CtrlCallbackPtr)(int panel, int control, int event, void *callbackData, int eventData1,
-                               int eventData2);
+typedef int CtrlCallback(int panel, int control, int event, void *callbackData, int eventData1,
+                         int eventData2);
+typedef CtrlCallback *CtrlCallbackPtr;
 // Panel callback: (panel, event, callbackData, eventData1, eventData2) -> 0.
-typedef int (*PanelCallbackPtr)(int panel, int event, void *callbackData, int eventData1, int eventData2);
+typedef int PanelCallback(int panel, int event, void *callbackData, int eventData1, int eventData2);
+typedef PanelCallback *PanelCallbackPtr;
 
 // ---------------------------------------------------------------------------
 // Attributes (panels and controls)
@@ -284,6 +286,15 @@ enum UiFileButton { VAL_LOAD_BUTTON = 1, VAL_SAVE_BUTTON, VAL_SELECT_BUTTON };
 int FileSelectPopup(const char *defaultDirectory, const char *defaultFileName, const char *fileTypeList,
                     const char *title, int buttonType, int restrictDirectory, int restrictExtension,
                     int allowCancel, int allowMakeDirectory, char *pathOut);
+
+// ---------------------------------------------------------------------------
+// Handles that do not resolve. Every function that takes a panel or control handle
+// returns UIE_INVALID_PANEL or UIE_INVALID_CONTROL when the handle names nothing; the
+// error hook, when one is installed, is called at that moment too, so that such a
+// mistake is seen even where a caller ignores the return code. control is 0 for a
+// panel that does not resolve. No hook is installed at start.
+typedef void (*UiErrorHook)(int error, int panel, int control);
+void SetUiErrorHook(UiErrorHook hook);
 
 // ---------------------------------------------------------------------------
 // Event loop

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -111,6 +112,42 @@ TEST(IniFileReplace, AWriteThatFailsHalfwayLeavesTheOldFile)
     EXPECT_EQ(ReadBytes(path), kOldBytes);
     EXPECT_EQ(dir.Listing(), "table.ini;");
     Ini_Dispose(store);
+}
+
+// A writer killed between writing and renaming leaves ".NAME.tmp-XXXXXX" behind. The
+// next successful write of NAME removes exactly those of its own name that are no
+// longer being written; other names, other patterns and young files stay.
+TEST(IniFileReplace, ASuccessfulWriteRemovesOldTemporaryFilesOfItsOwnName)
+{
+    ScratchDir dir;
+    const std::string path = dir.Path("PanelSettings.cfg");
+    WriteBytes(path, kOldBytes);
+    struct Leftover {
+        const char *name;
+        bool old;
+        bool removed;
+    };
+    const Leftover leftovers[] = {
+        {".PanelSettings.cfg.tmp-a1B2c3", true, true},   {".PanelSettings.cfg.tmp-zzzzzz", true, true},
+        {".PanelSettings.cfg.tmp-young1", false, false}, // perhaps another writer's
+        {".PanelSettings.cfg.tmp-toolong", true, false}, {".Parameter.ini.tmp-a1B2c3", true, false},
+        {"PanelSettings.cfg.tmp-a1B2c3", true, false},
+    };
+    for (const Leftover &leftover : leftovers) {
+        WriteBytes(dir.Path(leftover.name), "half");
+        if (leftover.old) {
+            const struct timespec times[2] = {{1000000000, 0}, {1000000000, 0}};
+            ASSERT_EQ(utimensat(AT_FDCWD, dir.Path(leftover.name).c_str(), times, 0), 0);
+        }
+    }
+
+    IniText store = SmallStore();
+    ASSERT_EQ(Ini_WriteToFile(store, path.c_str()), 0);
+    Ini_Dispose(store);
+
+    EXPECT_EQ(ReadBytes(path), "[NEW]\r\nVALUE = \"replaced\"\r\n\r\n");
+    for (const Leftover &leftover : leftovers)
+        EXPECT_EQ(access(dir.Path(leftover.name).c_str(), F_OK) != 0, leftover.removed) << leftover.name;
 }
 
 TEST(IniFileReplace, SystemErrorsMapToTheResultCodes)

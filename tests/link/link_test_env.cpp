@@ -4,11 +4,9 @@
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "panels/panel_ids.h"
-#include "support/program_fixture.h"
 #include "ui/userint.h"
 
 #include <chrono>
-#include <filesystem>
 #include <sys/resource.h>
 #include <vector>
 
@@ -31,26 +29,6 @@ double ThreadCpuSeconds()
     getrusage(RUSAGE_THREAD, &usage);
     return (double)usage.ru_utime.tv_sec + (double)usage.ru_utime.tv_usec * 1e-6 +
            (double)usage.ru_stime.tv_sec + (double)usage.ru_stime.tv_usec * 1e-6;
-}
-
-void LinkProgramTest::SetUp()
-{
-    dir = MakeTempProgramDir();
-    ASSERT_FALSE(dir.empty());
-}
-
-void LinkProgramTest::TearDown()
-{
-    if (started)
-        StopProgram();
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
-}
-
-void LinkProgramTest::StartWithSettings(const std::string &settings)
-{
-    ASSERT_EQ(StartProgramInDir(dir, settings), 0);
-    started = true;
 }
 
 void LinkProgramTest::StartWithRawSensorOverTcp()
@@ -94,13 +72,6 @@ int LinkProgramTest::ActiveMainPage()
     int page = -1;
     GetActiveTabPage(g_app.mainPanel, MAINP_TAB, &page);
     return page;
-}
-
-bool LinkProgramTest::Dimmed(int panel, int control)
-{
-    int dimmed = 0;
-    GetCtrlAttribute(panel, control, ATTR_DIMMED, &dimmed);
-    return dimmed != 0;
 }
 
 bool LinkProgramTest::ConnectionButtonsDimmed()

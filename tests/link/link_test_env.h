@@ -4,29 +4,22 @@
 // display, the active page and the dimmed state of controls.
 
 #include "raw_sensor.h"
-
-#include <gtest/gtest.h>
+#include "support/program_test.h"
 
 #include <string>
 
-class LinkProgramTest : public ::testing::Test
+class LinkProgramTest : public ProgramTest
 {
   protected:
-    void SetUp() override;
-    void TearDown() override;
-
     // Starts the program against a fresh raw sensor over TCP loopback.
     void StartWithRawSensorOverTcp();
     // Starts the program against a fresh raw sensor behind ports/COM<comPort>.
     void StartWithRawSensorOverPty(int comPort);
-    // Starts the program with its panel settings file as given.
-    void StartWithSettings(const std::string &settings);
 
     static std::string Status();
     static void ClearStatus();
     static std::string SensorDisplay();
     static int ActiveMainPage();
-    static bool Dimmed(int panel, int control);
     static int ConnectionPage();
     // The three buttons that only a good connection check undims.
     static bool ConnectionButtonsDimmed();
@@ -37,9 +30,7 @@ class LinkProgramTest : public ::testing::Test
     // One request without data through FillTxBuf and DataExchange.
     static int Exchange(int command, unsigned parameter = 0);
 
-    std::string dir;
     RawSensor sensor;
-    bool started = false;
 };
 
 // Monotonic wall-clock seconds, and the CPU seconds of the calling thread.

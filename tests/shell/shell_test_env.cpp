@@ -2,29 +2,13 @@
 
 #include "app/app_state.h"
 #include "panels/panel_ids.h"
-#include "support/program_fixture.h"
 #include "ui/userint.h"
-
-#include <cstdlib>
 
 void OfflineProgram::SetUp()
 {
-    dir_ = MakeTempProgramDir();
-    ASSERT_FALSE(dir_.empty());
-    PopupScript offline;
-    offline.Answer(2); // "Offline" in the Close/Offline question
-    ASSERT_EQ(
-        StartProgramInDir(dir_, SettingsWith("", "[COMMUNICATION SETTINGS]\r\nCOMPROTOCOL = 1\r\n"
-                                                 "IP ADRESS = \"127.0.0.1\"\r\nPORT NUMBER = \"1\"\r\n\r\n")),
-        0);
-    ClearPopupLog();
-}
-
-void OfflineProgram::TearDown()
-{
-    StopProgram();
-    std::string command = "rm -rf '" + dir_ + "'";
-    std::system(command.c_str());
+    ProgramTest::SetUp();
+    StartOffline(SettingsWith("", "[COMMUNICATION SETTINGS]\r\nCOMPROTOCOL = 1\r\n"
+                                  "IP ADRESS = \"127.0.0.1\"\r\nPORT NUMBER = \"1\"\r\n\r\n"));
 }
 
 std::string SettingsWith(const std::string &generalItems, const std::string &otherSections)
@@ -43,16 +27,12 @@ int RecPageHandle()
 
 int IntValue(int panel, int control)
 {
-    int value = -12345;
-    GetCtrlVal(panel, control, &value);
-    return value;
+    return ProgramTest::Value(panel, control);
 }
 
 std::string TextValue(int panel, int control)
 {
-    char text[2048] = "";
-    GetCtrlVal(panel, control, text, sizeof text);
-    return text;
+    return ProgramTest::TextValue(panel, control);
 }
 
 int PanelInt(int panel, int attribute)

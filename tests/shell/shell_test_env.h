@@ -2,19 +2,16 @@
 // The real program, started offline in a scratch directory of its own: the start-up
 // connection goes to a TCP port nobody listens on and the operator answers "Offline".
 
-#include "support/popup_script.h"
-
-#include <gtest/gtest.h>
+#include "support/program_test.h"
 
 #include <string>
 
-class OfflineProgram : public ::testing::Test
+class OfflineProgram : public ProgramTest
 {
   protected:
     void SetUp() override;
-    void TearDown() override;
 
-    std::string dir_;
+    std::string &dir_ = dir;
 };
 
 // Settings file text with the given items, written as the program writes them.

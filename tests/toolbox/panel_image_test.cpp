@@ -1,4 +1,5 @@
 #include "support/event_recorder.h"
+#include "support/ui_errors.h"
 #include "toolbox/panel_image.h"
 #include "ui/panel_loader.h"
 #include "ui/userint.h"
@@ -34,7 +35,9 @@ TEST(PanelImage, SavesWhatThePanelShows)
 
     EXPECT_LT(SavePanelDisplayToFile(panel, dir.filePath("missing/dir/x.png").toUtf8().constData()), 0);
     EXPECT_LT(SavePanelDisplayToFile(panel, nullptr), 0);
+    ExpectUiErrors expected;
     EXPECT_EQ(SavePanelDisplayToFile(4242, png.toUtf8().constData()), UIE_INVALID_PANEL);
+    EXPECT_EQ(expected.Count(), 1);
     DiscardPanel(panel);
 }
 

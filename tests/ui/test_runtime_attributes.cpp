@@ -1,5 +1,6 @@
 #include "panels/panel_ids.h"
 #include "support/event_recorder.h"
+#include "support/ui_errors.h"
 #include "ui/panel_loader.h"
 #include "ui/ui_qt.h"
 #include "ui/userint.h"
@@ -150,7 +151,11 @@ TEST_F(RuntimeAttributes, ModesColoursFontsAndKinds)
     EXPECT_EQ(Attribute(STRING, ATTR_MAX_ENTRY_LENGTH), -1);
     SetCtrlAttribute(panel, STRING, ATTR_MAX_ENTRY_LENGTH, 99);
     EXPECT_EQ(Attribute(STRING, ATTR_MAX_ENTRY_LENGTH), 99);
-    EXPECT_EQ(SetCtrlAttribute(panel, 4242, ATTR_VISIBLE, 0), UIE_INVALID_CONTROL);
+    {
+        ExpectUiErrors expected;
+        EXPECT_EQ(SetCtrlAttribute(panel, 4242, ATTR_VISIBLE, 0), UIE_INVALID_CONTROL);
+        EXPECT_EQ(expected.Count(), 1);
+    }
     EXPECT_EQ(SetCtrlAttribute(panel, LED, ATTR_PRECISION, 2), UIE_INVALID_ATTRIBUTE);
 }
 
@@ -200,7 +205,9 @@ TEST_F(RuntimeAttributes, NewTextMessagesAtRunTime)
     EXPECT_GE(label->width(), label->sizeHint().width());
     EXPECT_EQ(Attribute(id, ATTR_TOP), 18);
     EXPECT_NE(NewCtrl(panel, CTRL_TEXT_MSG, "second", 0, 0), id);
+    ExpectUiErrors expected;
     EXPECT_EQ(NewCtrl(4242, CTRL_TEXT_MSG, "x", 0, 0), UIE_INVALID_PANEL);
+    EXPECT_EQ(expected.Count(), 1);
 }
 
 TEST_F(RuntimeAttributes, PicturesShowImageFiles)
@@ -274,7 +281,11 @@ TEST_F(RuntimeAttributes, ChildPanelsLiveInTheirParent)
 
     ASSERT_EQ(DiscardPanel(panel), 0);
     EXPECT_EQ(PanelWidget(child), nullptr);
-    EXPECT_EQ(DisplayPanel(child), UIE_INVALID_PANEL);
+    {
+        ExpectUiErrors expected;
+        EXPECT_EQ(DisplayPanel(child), UIE_INVALID_PANEL);
+        EXPECT_EQ(expected.Count(), 1);
+    }
     panel = LoadAttributePanel();
 }
 
@@ -283,8 +294,12 @@ TEST(RuntimeLoad, LoadPanelChecksFileIndexAndParent)
     EXPECT_LT(LoadPanel(0, "Other.uir", MAINP), 0);
     EXPECT_LT(LoadPanel(0, nullptr, MAINP), 0);
     EXPECT_LT(LoadPanel(0, kPanelResourceFile, 4242), 0);
-    EXPECT_EQ(LoadPanel(4242, kPanelResourceFile, DATAP), UIE_INVALID_PANEL);
-    EXPECT_EQ(LoadPanelFromDef(4242, MakePanelDef("x", {})), UIE_INVALID_PANEL);
+    {
+        ExpectUiErrors expected;
+        EXPECT_EQ(LoadPanel(4242, kPanelResourceFile, DATAP), UIE_INVALID_PANEL);
+        EXPECT_EQ(LoadPanelFromDef(4242, MakePanelDef("x", {})), UIE_INVALID_PANEL);
+        EXPECT_EQ(expected.Count(), 2);
+    }
 
     // Two controls with one identifier are refused, and no half-built panel stays.
     PanelDef twice =

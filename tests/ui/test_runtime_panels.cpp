@@ -1,5 +1,6 @@
 #include "support/event_recorder.h"
 #include "support/ui_actions.h"
+#include "support/ui_errors.h"
 #include "ui/panel_loader.h"
 #include "ui/ui_qt.h"
 #include "ui/userint.h"
@@ -67,7 +68,11 @@ TEST(RuntimePanels, TheActiveControlFollowsTheFocus)
     SetActiveCtrl(panel, FIELD);
     GetActiveCtrl(panel, &active);
     EXPECT_EQ(active, FIELD);
-    EXPECT_LT(SetActiveCtrl(panel, 4242), 0);
+    {
+        ExpectUiErrors expected;
+        EXPECT_LT(SetActiveCtrl(panel, 4242), 0);
+        EXPECT_EQ(expected.Count(), 1);
+    }
     DiscardPanel(panel);
 }
 
@@ -79,10 +84,12 @@ TEST(RuntimePanels, ACallbackMayDiscardItsOwnPanel)
     ClickButton(panel, CLOSE);
     EXPECT_EQ(g_discardTarget, panel);
     EXPECT_EQ(PanelWidget(panel), nullptr);
+    ExpectUiErrors expected;
     EXPECT_LT(SetCtrlVal(panel, FIELD, "x"), 0);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
     EXPECT_EQ(DiscardPanel(panel), UIE_INVALID_PANEL);
+    EXPECT_EQ(expected.Count(), 2);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "support/event_recorder.h"
 #include "support/ui_actions.h"
+#include "support/ui_errors.h"
 #include "ui/panel_loader.h"
 #include "ui/ui_qt.h"
 #include "ui/userint.h"
@@ -62,7 +63,11 @@ TEST_F(RuntimeTabs, PagesArePanelsAddressedByTheirOwnHandles)
     EXPECT_EQ(CtrlWidget(panel, PAGE_BUTTON + 6), nullptr);
     int handle = 0;
     EXPECT_EQ(GetPanelHandleFromTabPage(panel, TAB, 7, &handle), UIE_INVALID_TAB_PAGE);
-    EXPECT_LT(GetPanelHandleFromTabPage(panel, 4242, 0, &handle), 0);
+    {
+        ExpectUiErrors expected;
+        EXPECT_LT(GetPanelHandleFromTabPage(panel, 4242, 0, &handle), 0);
+        EXPECT_EQ(expected.Count(), 1);
+    }
 
     // The page's handle is the panel argument of its controls' events.
     SetActiveTabPage(panel, TAB, 6);
@@ -132,7 +137,11 @@ TEST_F(RuntimeTabs, DiscardingThePanelTakesItsPagesAlong)
     int page = Page(3);
     ASSERT_EQ(DiscardPanel(panel), 0);
     EXPECT_EQ(PanelWidget(page), nullptr);
-    EXPECT_LT(SetCtrlVal(page, PAGE_BUTTON + 3, 1), 0);
+    {
+        ExpectUiErrors expected;
+        EXPECT_LT(SetCtrlVal(page, PAGE_BUTTON + 3, 1), 0);
+        EXPECT_EQ(expected.Count(), 1);
+    }
     panel = LoadTabPanel();
 }
 

@@ -1,4 +1,5 @@
 #include "support/event_recorder.h"
+#include "support/ui_errors.h"
 #include "ui/panel_loader.h"
 #include "ui/ui_qt.h"
 #include "ui/userint.h"
@@ -205,9 +206,18 @@ TEST_F(RuntimeValues, OnOffControls)
 TEST_F(RuntimeValues, UnknownHandlesGiveNegativeCodes)
 {
     int value = 0;
+    ExpectUiErrors expected;
     EXPECT_EQ(SetCtrlVal(9999, NUM, 1), UIE_INVALID_PANEL);
     EXPECT_EQ(SetCtrlVal(panel, 4242, 1), UIE_INVALID_CONTROL);
     EXPECT_EQ(GetCtrlVal(panel, 4242, &value), UIE_INVALID_CONTROL);
+    // Each unknown handle also reached the error hook, with the handles passed.
+    ASSERT_EQ(expected.Count(), 3);
+    EXPECT_EQ(expected.Errors()[0].error, UIE_INVALID_PANEL);
+    EXPECT_EQ(expected.Errors()[0].panel, 9999);
+    EXPECT_EQ(expected.Errors()[1].error, UIE_INVALID_CONTROL);
+    EXPECT_EQ(expected.Errors()[2].panel, panel);
+    EXPECT_EQ(expected.Errors()[2].control, 4242);
+    // Other failures are the caller's to handle; they are not handle mistakes.
     EXPECT_EQ(GetCtrlVal(panel, NUM, static_cast<int *>(nullptr)), UIE_INVALID_VALUE);
     EXPECT_LT(SetCtrlVal(panel, NUM, static_cast<const char *>(nullptr)), 0);
     EXPECT_LT(SetCtrlVal(panel, NUM, "not a number"), 0);
@@ -215,6 +225,7 @@ TEST_F(RuntimeValues, UnknownHandlesGiveNegativeCodes)
     GetCtrlVal(panel, NUM, &value);
     EXPECT_EQ(value, 12);
     EXPECT_LT(GetCtrlVal(panel, LED, static_cast<char *>(nullptr), 0), 0);
+    EXPECT_EQ(expected.Count(), 3);
 }
 
 } // namespace

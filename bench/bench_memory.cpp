@@ -1,0 +1,115 @@
+// Resident memory over a long run of the program against chromix-sim on TCP loopback:
+// 100,000 live-data requests through DataExchange, then 1,000 GET/SEND cycles with
+// the parameter form, printing the resident set size before, midway and after each.
+// Prints figures only.
+#include "link/exchange.h"
+#include "link/frame.h"
+#include "link/link_state.h"
+#include "params/param_transfer.h"
+#include "support/program_fixture.h"
+#include "support/sim_process.h"
+#include "ui/ui_init.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace
+{
+
+constexpr int kLiveFrames = 100000;
+constexpr int kTransferCycles = 1000;
+
+// VmRSS or VmHWM of this process in KiB, from /proc/self/status.
+long StatusKiB(const std::string &key)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.compare(0, key.size() + 1, key + ":") == 0)
+            return std::atol(line.c_str() + key.size() + 1);
+    }
+    return -1;
+}
+
+long g_firstRssKiB = -1;
+std::chrono::steady_clock::time_point g_start;
+
+void PrintMemory(const char *when)
+{
+    long rss = StatusKiB("VmRSS");
+    if (g_firstRssKiB < 0) {
+        g_firstRssKiB = rss;
+        g_start = std::chrono::steady_clock::now();
+    }
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - g_start).count();
+    std::printf("%-36s %6.1f s  RSS %7ld KiB  (%+6ld KiB since start)  peak %7ld KiB\n", when, seconds, rss,
+                rss - g_firstRssKiB, StatusKiB("VmHWM"));
+    std::fflush(stdout);
+}
+
+// One live-data request and its reply; 1 when it failed.
+int LiveDataExchange()
+{
+    g_link.currentCommand = ORDER_READ_DATA_FRAME;
+    FillTxBuf(ORDER_READ_DATA_FRAME, 0, 0);
+    if (DataExchange(kFrameHeaderSize) != LINK_OK)
+        return 1;
+    return g_link.replyCommand == ORDER_READ_DATA_FRAME && g_link.replyLength == kLiveFrameBytes ? 0 : 1;
+}
+
+int PollLiveFrames(int count)
+{
+    int failures = 0;
+    for (int i = 0; i < count; ++i)
+        failures += LiveDataExchange();
+    return failures;
+}
+
+int RunTransferCycles(int count)
+{
+    int failures = 0;
+    for (int i = 0; i < count; ++i) {
+        failures += GetPara() == LINK_OK ? 0 : 1;
+        failures += SendPara() == LINK_OK ? 0 : 1;
+    }
+    return failures;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    SimProcess sim;
+    if (!StartSim(sim, {"--tcp", "0"})) {
+        std::fprintf(stderr, "bench_memory: the simulator did not start\n");
+        return 1;
+    }
+    if (InitUserInterface(&argc, argv) < 0)
+        return 1;
+    std::string dir = MakeTempProgramDir();
+    if (StartProgramInDir(dir, TcpSettingsFile(sim.tcpPort)) < 0 || !g_link.tcpConnected) {
+        std::fprintf(stderr, "bench_memory: the program did not connect to the simulator\n");
+        return 1;
+    }
+    std::printf("Resident memory of the program connected to chromix-sim over TCP loopback:\n");
+    PrintMemory("start (connected)");
+    int liveFailures = PollLiveFrames(kLiveFrames / 2);
+    PrintMemory("after 50,000 live frames");
+    liveFailures += PollLiveFrames(kLiveFrames / 2);
+    PrintMemory("after 100,000 live frames");
+    int transferFailures = RunTransferCycles(kTransferCycles / 2);
+    PrintMemory("after 500 GET/SEND cycles");
+    transferFailures += RunTransferCycles(kTransferCycles / 2);
+    PrintMemory("after 1,000 GET/SEND cycles (end)");
+    std::printf("failed: %d of %d live exchanges, %d of %d transfers\n", liveFailures, kLiveFrames,
+                transferFailures, 2 * kTransferCycles);
+    std::fflush(stdout);
+    StopProgram();
+    StopSim(sim);
+    std::system(("rm -rf '" + dir + "'").c_str());
+    return 0;
+}
