@@ -76,6 +76,10 @@ void HandleReadCycleTime(int sessionIndex, const Request &request, double now)
     int elapsed = 0;
     AdvanceSignalModel(now);
     TakeCycleCounts(now, scans, elapsed);
+    if (g_options.cycleReplySet) {
+        scans = g_options.cycleScans;
+        elapsed = g_options.cycleElapsed;
+    }
     unsigned char payload[8];
     PutLe32(payload, scans);
     PutLe32(payload + 4, elapsed);

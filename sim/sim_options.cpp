@@ -1,5 +1,7 @@
 #include "sim_options.h"
 
+#include "link/frame.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -31,6 +33,12 @@ const OptionInfo kOptions[] = {
     {"seed", ValueKind::Required, false, "N", "seed of the simulated signal (default 1)"},
     {"eeprom", ValueKind::Required, false, "FILE", "keep the EEPROM contents in FILE across runs"},
     {"baud", ValueKind::Required, false, "INDEX", "starting baud-rate index 0..7 (default 4, 115200)"},
+    {"mark-period", ValueKind::Required, false, "MS",
+     "a mark passes once every MS milliseconds (default 1700)"},
+    {"scope-ring", ValueKind::Required, true, "P",
+     "scans send the known trace at ring position P at once (off: the living signal)"},
+    {"cycle-reply", ValueKind::Required, true, "SCANS/TIME",
+     "cycle time replies carry these counts (TIME in 0.1 ms; off: the signal model's)"},
     {"verbose", ValueKind::None, true, "", "log every request and reply in hex on stderr"},
     {"delay", ValueKind::Required, true, "MS", "fault: delay the reply by MS milliseconds"},
     {"data-delay", ValueKind::Required, true, "MS", "fault: header on time, data block MS later"},
@@ -140,6 +148,28 @@ bool ApplyFaultSetting(const std::string &name, const std::string &value, std::s
     return false;
 }
 
+bool ParseCycleReply(const std::string &value, std::string &error)
+{
+    if (value == "off") {
+        g_options.cycleReplySet = false;
+        return true;
+    }
+    size_t slash = value.find('/');
+    long scans = 0;
+    long elapsed = 0;
+    if (slash == std::string::npos ||
+        !ParseNumber(value.substr(0, slash), INT32_MIN, INT32_MAX, scans, error) ||
+        !ParseNumber(value.substr(slash + 1), INT32_MIN, INT32_MAX, elapsed, error)) {
+        if (error.empty())
+            error = "\"" + value + "\" is not SCANS/TIME";
+        return false;
+    }
+    g_options.cycleReplySet = true;
+    g_options.cycleScans = (int)scans;
+    g_options.cycleElapsed = (int)elapsed;
+    return true;
+}
+
 bool ApplyIdentitySetting(const std::string &name, const std::string &value, std::string &error)
 {
     long number = 0;
@@ -161,6 +191,18 @@ bool ApplyIdentitySetting(const std::string &name, const std::string &value, std
         if (!ParseNumber(value, 1, 1000, number, error))
             return false;
         g_options.pushRate = (double)number;
+        return true;
+    }
+    if (name == "cycle-reply")
+        return ParseCycleReply(value, error);
+    if (name == "scope-ring") {
+        if (value == "off") {
+            g_options.scopeRing = -1;
+            return true;
+        }
+        if (!ParseNumber(value, 0, kScopeSamples - 1, number, error))
+            return false;
+        g_options.scopeRing = (int)number;
         return true;
     }
     if (name == "verbose")
@@ -197,6 +239,12 @@ bool ApplyStartSetting(const std::string &name, const std::string &value, std::s
     }
     if (name == "eeprom") {
         g_options.eepromFile = value;
+        return true;
+    }
+    if (name == "mark-period") {
+        if (!ParseNumber(value, 100, 60000, number, error))
+            return false;
+        g_options.markPeriodMs = (int)number;
         return true;
     }
     if (name == "baud") {

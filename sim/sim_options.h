@@ -37,6 +37,13 @@ struct SimOptions {
     std::string eepromFile;
     bool verbose = false;
     int baudIndex = 4;
+    int markPeriodMs = 1700; // a mark passes the sensor once in this period
+    // Ring position of the known scope trace, or -1 for scans of the living signal.
+    int scopeRing = -1;
+    // A fixed reply to the cycle time request instead of the counts of the signal model.
+    bool cycleReplySet = false;
+    int cycleScans = 0;
+    int cycleElapsed = 0;
     FaultSettings faults;
 };
 

@@ -55,7 +55,10 @@ void ServiceScope(int sessionIndex, double now, double &nextWake)
     AdvanceSignalModel(now);
     unsigned char payloads[kScopeChannels][kScopePayloadBytes];
     unsigned ringPosition = 0;
-    if (!TakeScopeCapture(payloads, ringPosition)) {
+    if (g_options.scopeRing >= 0) {
+        TakeKnownScopeTrace(payloads);
+        ringPosition = (unsigned)g_options.scopeRing;
+    } else if (!TakeScopeCapture(payloads, ringPosition)) {
         nextWake = std::min(nextWake, now + kScopeServiceInterval);
         return;
     }

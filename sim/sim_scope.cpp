@@ -129,3 +129,13 @@ bool TakeScopeCapture(unsigned char payloads[kScopeChannels][kScopePayloadBytes]
     DisarmScope();
     return true;
 }
+
+void TakeKnownScopeTrace(unsigned char payloads[kScopeChannels][kScopePayloadBytes])
+{
+    for (unsigned i = 0; i < (unsigned)kScopeSamples; ++i) {
+        PutLe16(payloads[0] + 2 * i, 100 + 10 * i);
+        PutLe16(payloads[1] + 2 * i, 4000 - 10 * i);
+        PutLe16(payloads[2] + 2 * i, (i & 0x3u) | ((i & 0xCu) << 6));
+    }
+    DisarmScope();
+}

@@ -46,3 +46,7 @@ void FeedScope(const CycleSample &sample);
 // ring position of the trigger sample (0 for a single shot, whose ring is in order).
 // Disarms the scope.
 bool TakeScopeCapture(unsigned char payloads[kScopeChannels][kScopePayloadBytes], unsigned &ringPosition);
+// The known trace, for tests that check how a program unrolls and draws a scan:
+// ring position i holds CH0 100 + 10 i, SIG 4000 - 10 i and a digital word whose
+// bits 0, 1, 8, 9 are bits 0 to 3 of i. Disarms the scope.
+void TakeKnownScopeTrace(unsigned char payloads[kScopeChannels][kScopePayloadBytes]);

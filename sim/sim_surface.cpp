@@ -1,16 +1,22 @@
 #include "sim_surface.h"
 
+#include "sim_options.h"
+
 #include <cmath>
 
 namespace
 {
 
 constexpr double kTwoPi = 6.283185307179586;
-constexpr double kMarkPeriod = 1.7;
 constexpr double kIn0Period = 3.1;
 constexpr double kIn0High = 1.2;
 constexpr double kIn1Period = 4.7;
 constexpr double kIn1High = 2.0;
+
+double MarkPeriod()
+{
+    return g_options.markPeriodMs / 1000.0;
+}
 
 uint64_t SplitMix(uint64_t x)
 {
@@ -49,7 +55,7 @@ SurfacePhases PhasesFromSeed(uint64_t seed)
     uint64_t state = SplitMix(seed);
     SurfacePhases phases;
     phases.drift = 11.0 * UnitFromBits(state = SplitMix(state));
-    phases.mark = kMarkPeriod * UnitFromBits(state = SplitMix(state));
+    phases.mark = MarkPeriod() * UnitFromBits(state = SplitMix(state));
     phases.in0 = kIn0Period * UnitFromBits(state = SplitMix(state));
     phases.in1 = kIn1Period * UnitFromBits(state = SplitMix(state));
     phases.temperature = kTwoPi * UnitFromBits(state = SplitMix(state));
@@ -61,7 +67,7 @@ SurfacePhases PhasesFromSeed(uint64_t seed)
 double SurfaceReflectance(const SurfacePhases &phases, double t)
 {
     double drift = 0.05 * std::sin(kTwoPi * (t + phases.drift) / 11.0);
-    double position = std::fmod(t + phases.mark, kMarkPeriod) / kMarkPeriod;
+    double position = std::fmod(t + phases.mark, MarkPeriod()) / MarkPeriod();
     return 0.40 + drift + 0.40 * MarkShape(position);
 }
 

@@ -7,6 +7,7 @@
 #include "live/graph_panel.h"
 #include "live/live_state.h"
 #include "live/recorder_state.h"
+#include "live/scope.h"
 #include "params/parameter_set.h"
 #include "ui/ui_init.h"
 
@@ -19,6 +20,7 @@ void ResetProcessState(void)
     ResetLiveState();
     ResetRecorderState();
     ResetGraphPanel();
+    ResetScopeState();
     ResetConvTableState();
     ResetQuitRequest();
 }

@@ -12,6 +12,7 @@ enum PopupKind {
     POPUP_CONFIRM = 2,     // ConfirmPopup
     POPUP_GENERIC = 3,     // GenericMessagePopup
     POPUP_FILE_SELECT = 4, // FileSelectPopup
+    POPUP_PRINT = 5,       // the print dialog of the toolbox's reports
 };
 
 struct PopupRequest {
@@ -30,7 +31,8 @@ struct PopupRequest {
 // result: MessagePopup 0; ConfirmPopup 1 yes / 0 no; GenericMessagePopup the button
 // 1..3; FileSelectPopup VAL_NO_FILE_SELECTED (or a negative code) for no file, any
 // other value when `path` holds the chosen file (existing or new is decided from the
-// file system).
+// file system); the print dialog 0 cancelled, 1 print: into the PDF file `path`, or
+// on the system's default printer when `path` is empty.
 struct PopupAnswer {
     int result = 0;
     std::string path;

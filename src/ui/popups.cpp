@@ -159,6 +159,16 @@ PopupAnswer ShowFileDialog(const PopupRequest &request, bool restrictDirectory, 
 
 } // namespace
 
+bool AskPopupResponder(const PopupRequest &request, PopupAnswer *answer)
+{
+    return AskResponder(request, answer);
+}
+
+int ExecPopupDialog(QDialog &dialog)
+{
+    return ExecDialog(dialog);
+}
+
 void CloseRunningPopups()
 {
     std::vector<QPointer<QDialog>> dialogs = RunningDialogs();

@@ -2,6 +2,7 @@
 // The Qt side of the UI runtime, for the runtime's own files, the toolbox and tests:
 // the records behind panel and control handles and the widgets they stand for.
 
+#include "ui/popup_responder.h"
 #include "ui/userint.h"
 
 #include <QPointer>
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class QDialog;
 class QLabel;
 class QLineEdit;
 
@@ -117,6 +119,12 @@ void SetCtrlAccessibleName(CtrlRecord &ctrl, const QString &name);
 // Creates the widget of one control on a panel and registers it (panel_loader.cpp).
 struct CtrlDef;
 int CreateCtrl(int panel, const CtrlDef &def);
+
+// The toolbox's dialogs pass the same way as the runtime's pop-ups: the installed
+// responder answers a request instead of the operator (false when there is none), and
+// a dialog shown runs known to CloseRunningPopups (popups.cpp).
+bool AskPopupResponder(const PopupRequest &request, PopupAnswer *answer);
+int ExecPopupDialog(QDialog &dialog);
 
 // Pop-up dialogs the operator has not answered yet are answered as with Escape, so
 // that a quit request (QuitUserInterface) is not held up by a dialog (popups.cpp).

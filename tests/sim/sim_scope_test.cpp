@@ -145,3 +145,53 @@ TEST(SimScope, TcpScanDeliversExactlyEightHundredBytes)
     }
     EXPECT_TRUE(DrainInput(client, 0.2).empty());
 }
+
+TEST(SimScope, KnownTraceComesAtOnceWithItsRingPosition)
+{
+    SimProcess sim;
+    SimClient client;
+    StartWithClient(sim, client);
+    ASSERT_TRUE(SendSimControl(sim, "scope-ring 10"));
+    // A level the living signal never reaches: only the known trace can answer.
+    ScopeCapture capture = Scan(client, 5000, 1, 20, 1);
+    ASSERT_TRUE(capture.complete);
+    EXPECT_EQ(capture.position[0], 10u);
+    ExpectSamePosition(capture);
+    // Unrolled from (10 + 128 - 20) % 128 = 118.
+    EXPECT_EQ(capture.block[0][0], 100 + 10 * 118);
+    EXPECT_EQ(capture.block[1][20], 4000 - 10 * 10);
+    EXPECT_EQ(capture.block[2][20], (10 & 3) | ((10 & 0xC) << 6));
+    ASSERT_TRUE(SendSimControl(sim, "scope-ring off"));
+    ASSERT_TRUE(StartScan(client, 5000, 1, 20, 1));
+    EXPECT_TRUE(DrainInput(client, 0.3).empty());
+}
+
+TEST(SimScope, CycleReplyCarriesTheFixedCounts)
+{
+    SimProcess sim;
+    SimClient client;
+    StartWithClient(sim, client);
+    ASSERT_TRUE(SendSimControl(sim, "cycle-reply 80000/-3"));
+    SimReply reply = Exchange(client, ORDER_READ_CYCLE_TIME, 0);
+    ASSERT_TRUE(reply.complete && reply.data.size() == 8u);
+    EXPECT_EQ(GetLe32(reply.data.data()), 80000);
+    EXPECT_EQ(GetLe32(reply.data.data() + 4), -3);
+    ASSERT_TRUE(SendSimControl(sim, "cycle-reply off"));
+    reply = Exchange(client, ORDER_READ_CYCLE_TIME, 0);
+    ASSERT_TRUE(reply.complete && reply.data.size() == 8u);
+    EXPECT_GT(GetLe32(reply.data.data() + 4), 0);
+}
+
+TEST(SimScope, ShorterMarkPeriodTriggersRisingEdgesSooner)
+{
+    SimProcess sim;
+    SimClient client;
+    StartWithClient(sim, client, {"--mark-period", "400"});
+    // Four scans on rising edges wait for four marks: about 1.6 s at this period,
+    // about 6.8 s at the default one.
+    auto start = std::chrono::steady_clock::now();
+    for (int scan = 0; scan < 4; ++scan)
+        ASSERT_TRUE(Scan(client, 2000, 1, 20, 1).complete) << "scan " << scan;
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 4.0);
+}

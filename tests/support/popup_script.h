@@ -1,8 +1,8 @@
 #pragma once
 // Scripted answers to the UI runtime's pop-ups. Every test program starts with the
 // default responder, which answers like an operator pressing Enter on the default
-// choice (the default button of a message, yes to a question, no file) and records
-// every pop-up, so that no test ever blocks on a dialog. A PopupScript replaces it
+// choice (the default button of a message, yes to a question, no file, a cancelled
+// print dialog) and records every pop-up, so that no test ever blocks on a dialog. A PopupScript replaces it
 // for its lifetime: queued answers first, the default answers once they run out.
 
 #include "ui/popup_responder.h"

@@ -1,0 +1,192 @@
+// A scope scan: the request with the page's settings, the wait for the trigger that
+// keeps the window answering, and the three data frames, taken only when all three
+// are intact so that a failed scan leaves the last one on the graphs.
+#include "app/app_state.h"
+#include "app/long_operation.h"
+#include "link/exchange.h"
+#include "link/link_failure.h"
+#include "link/link_state.h"
+#include "link/link_texts.h"
+#include "live/scope.h"
+#include "platform/rs232.h"
+#include "ui/userint.h"
+
+#include <cstring>
+
+namespace
+{
+
+// The trigger has no time-out. Each pass sleeps until an event arrives (data, a click,
+// a quit), at most this long, so the wait costs no CPU and still sees the flags.
+constexpr double kScanWaitStep = 0.05;
+
+struct ScopeSettingsRead {
+    unsigned short level, mode, preTrigger, scanRate;
+};
+
+struct ScanBlocks {
+    unsigned short samples[kScopeBlocks][kScopeSamples];
+};
+
+int ScopePage()
+{
+    return g_app.mainPages[PAGE_SCOPE];
+}
+
+ScopeSettingsRead ReadScopeSettings()
+{
+    ScopeSettingsRead s{};
+    GetCtrlVal(ScopePage(), TABSCOPE_TRIGLEVEL, &s.level);
+    GetCtrlVal(ScopePage(), TABSCOPE_TRIGMODE, &s.mode);
+    GetCtrlVal(ScopePage(), TABSCOPE_PRETRIG, &s.preTrigger);
+    GetCtrlVal(ScopePage(), TABSCOPE_SCANRATE, &s.scanRate);
+    return s;
+}
+
+int RequestScan(const ScopeSettingsRead &s)
+{
+    unsigned char *payload = RequestPayload();
+    PutLe16(payload, s.level);
+    PutLe16(payload + 2, s.mode);
+    PutLe16(payload + 4, s.preTrigger);
+    PutLe16(payload + 6, s.scanRate);
+    g_link.currentCommand = ORDER_SCOPE_SCAN;
+    FillTxBuf(ORDER_SCOPE_SCAN, 1, 8);
+    return DataExchange(kFrameHeaderSize + 8);
+}
+
+// Only a scope frame can be unrolled: command 110 with 128 samples.
+bool IsScopeFrameHeader(const unsigned char *header)
+{
+    if (!FrameHeaderIsValid(header))
+        return false;
+    FrameHeader fields = ParseFrameHeader(header);
+    return fields.command == ORDER_SCOPE_SCAN && fields.length == 2 * kScopeSamples;
+}
+
+// Waits until the serial input queue holds a frame header. False when the scan was
+// ended meanwhile or the port reported an error (then reported as a link failure).
+bool WaitForSerialHeader()
+{
+    for (;;) {
+        WaitSystemEvents(kScanWaitStep);
+        int queued = GetInQLen(g_link.comPort);
+        g_link.portStatus = GetComStat(g_link.comPort);
+        if (g_link.portStatus > 0) {
+            ReportLinkFailure(kTxtTimeout);
+            return false;
+        }
+        if (!LoopRunning(LOOP_SCAN))
+            return false;
+        if (queued >= kFrameHeaderSize)
+            return true;
+    }
+}
+
+bool ReadSerialFrame(const ScopeSettingsRead &s, unsigned short block[kScopeSamples])
+{
+    if (!WaitForSerialHeader())
+        return false;
+    ComRd(g_link.comPort, g_link.receiveBuffer, kFrameHeaderSize);
+    if (CheckHeaderCRC() != LINK_OK)
+        return false;
+    if (!IsScopeFrameHeader(g_link.receiveBuffer)) {
+        ReportLinkFailure(kTxtBadHeader);
+        return false;
+    }
+    if (GetDataFrame() != LINK_OK)
+        return false;
+    UnrollScopeFrame(ReplyData(), s.mode, g_link.replyParameter, s.preTrigger, block);
+    return true;
+}
+
+bool ReceiveOverSerial(const ScopeSettingsRead &s, ScanBlocks &blocks)
+{
+    for (int i = 0; i < kScopeBlocks; ++i)
+        if (!ReadSerialFrame(s, blocks.samples[i]))
+            return false;
+    return true;
+}
+
+// The receive handler appends to the receive buffer behind the acknowledgement; the
+// evaluation starts only when the acknowledgement and all three frames are in.
+bool WaitForTcpFrames()
+{
+    for (;;) {
+        WaitSystemEvents(kScanWaitStep);
+        if (!LoopRunning(LOOP_SCAN))
+            return false;
+        if (g_link.receiveCount >= kScopeTcpBytes)
+            return true;
+    }
+}
+
+bool ReceiveOverTcp(const ScopeSettingsRead &s, ScanBlocks &blocks)
+{
+    if (!WaitForTcpFrames())
+        return false;
+    for (int i = 0; i < kScopeBlocks; ++i) {
+        const unsigned char *frame = g_link.receiveBuffer + kFrameHeaderSize + i * kScopeFrameBytes;
+        if (!IsScopeFrameHeader(frame)) {
+            ReportLinkFailure(kTxtBadHeader);
+            return false;
+        }
+        const unsigned char *payload = frame + kFrameHeaderSize;
+        FrameHeader fields = ParseFrameHeader(frame);
+        if (crc8Update(payload, 0, fields.length, kCrc8Table) != fields.dataCrc) {
+            ReportLinkFailure(kTxtBadData);
+            return false;
+        }
+        UnrollScopeFrame(payload, s.mode, fields.parameter, s.preTrigger, blocks.samples[i]);
+    }
+    return true;
+}
+
+void SendScanDrop()
+{
+    g_link.currentCommand = ORDER_SCOPE_SCAN;
+    FillTxBuf(ORDER_SCOPE_SCAN, 0, 0);
+    g_scope.dropSent = true;
+    DataExchange(kFrameHeaderSize);
+}
+
+// A wait ended by the close box or a quit leaves the sensor armed; while the link is
+// good it is told to drop the scan, as BREAK would.
+void DropAbandonedScan()
+{
+    bool linkGood = g_link.sensorConnected && (g_link.protocol != PROTOCOL_TCP || g_link.tcpConnected);
+    if (!g_scope.dropSent && linkGood)
+        SendScanDrop();
+}
+
+} // namespace
+
+void GetScopeData(void)
+{
+    ScopeSettingsRead s = ReadScopeSettings();
+    if (!StartLoop(LOOP_SCAN))
+        return;
+    g_scope.dropSent = false;
+    if (RequestScan(s) != LINK_OK) {
+        StopLoop(LOOP_SCAN);
+        return;
+    }
+    SetCtrlAttribute(ScopePage(), TABSCOPE_BREAK, ATTR_DIMMED, 0);
+    ScanBlocks blocks{};
+    bool complete =
+        g_link.protocol == PROTOCOL_TCP ? ReceiveOverTcp(s, blocks) : ReceiveOverSerial(s, blocks);
+    bool ended = !LoopRunning(LOOP_SCAN);
+    StopLoop(LOOP_SCAN);
+    if (complete) {
+        std::memcpy(g_scope.samples, blocks.samples, sizeof g_scope.samples);
+        PlotScopeScan();
+    } else if (ended) {
+        DropAbandonedScan();
+    }
+}
+
+void BreakDataScan(void)
+{
+    SendScanDrop();
+    StopLoop(LOOP_SCAN);
+}

@@ -1,0 +1,8 @@
+#include "live/scope.h"
+
+ScopeState g_scope;
+
+void ResetScopeState(void)
+{
+    g_scope = ScopeState{};
+}
