@@ -313,9 +313,6 @@ int ProcessSystemEvents(void); // dispatches pending events, then returns
 // Dispatches events, sleeping until the next event arrives or maxSeconds pass. Wait
 // loops call it instead of ProcessSystemEvents so that they never spin a core.
 int WaitSystemEvents(double maxSeconds);
-// True once the program's end was asked for (QuitUserInterface: the close box, a
-// termination signal); a loop then stops starting new work.
-bool QuitRequested(void);
 int SetWaitCursor(int on);
 double Timer(void);                 // seconds, monotonic, from an arbitrary start
 int GetProjectDir(char *directory); // directory of the executable, MAX_PATHNAME_LEN bytes
