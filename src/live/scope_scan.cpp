@@ -4,6 +4,7 @@
 #include "app/app_state.h"
 #include "app/long_operation.h"
 #include "link/exchange.h"
+#include "link/link_channel.h"
 #include "link/link_failure.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
@@ -64,22 +65,23 @@ bool IsScopeFrameHeader(const unsigned char *header)
     return fields.command == ORDER_SCOPE_SCAN && fields.length == 2 * kScopeSamples;
 }
 
-// Waits until the serial input queue holds a frame header. False when the scan was
-// ended meanwhile or the port reported an error (then reported as a link failure).
+// Waits until the link's input holds a frame header. The frames follow each other
+// on the line, so bytes beyond the current frame stay in the input for the next one.
+// False when the scan was ended meanwhile or the port reported an error (then
+// reported as a link failure).
 bool WaitForSerialHeader()
 {
     for (;;) {
-        WaitSystemEvents(kScanWaitStep);
-        int queued = GetInQLen(g_link.comPort);
-        g_link.portStatus = GetComStat(g_link.comPort);
+        g_link.portStatus = CurrentLinkChannel().collect();
         if (g_link.portStatus > 0) {
             ReportLinkFailure(kTxtTimeout);
             return false;
         }
         if (!LoopRunning(LOOP_SCAN))
             return false;
-        if (queued >= kFrameHeaderSize)
+        if (g_link.receiveCount >= kFrameHeaderSize)
             return true;
+        WaitSystemEvents(kScanWaitStep);
     }
 }
 
@@ -87,7 +89,6 @@ bool ReadSerialFrame(const ScopeSettingsRead &s, unsigned short block[kScopeSamp
 {
     if (!WaitForSerialHeader())
         return false;
-    ComRd(g_link.comPort, g_link.receiveBuffer, kFrameHeaderSize);
     if (CheckHeaderCRC() != LINK_OK)
         return false;
     if (!IsScopeFrameHeader(g_link.receiveBuffer)) {
@@ -97,11 +98,14 @@ bool ReadSerialFrame(const ScopeSettingsRead &s, unsigned short block[kScopeSamp
     if (GetDataFrame() != LINK_OK)
         return false;
     UnrollScopeFrame(ReplyData(), s.mode, g_link.replyParameter, s.preTrigger, block);
+    DropReplyBytes(kFrameHeaderSize + g_link.replyLength);
     return true;
 }
 
 bool ReceiveOverSerial(const ScopeSettingsRead &s, ScanBlocks &blocks)
 {
+    // The scan's acknowledgement leads the input; the frames follow it.
+    DropReplyBytes(kFrameHeaderSize + g_link.replyLength);
     for (int i = 0; i < kScopeBlocks; ++i)
         if (!ReadSerialFrame(s, blocks.samples[i]))
             return false;
