@@ -47,11 +47,7 @@ int CBF_EditSignal(int, int, int event, void *, int, int)
 
 int CBF_PanelGraphGraph(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpPanelGraphGraph);
-        break;
-    }
+    AnswerHelp(event, kHelpPanelGraphGraph);
     return 0;
 }
 

@@ -155,10 +155,6 @@ int CBF_DispRemaining(int, int, int event, void *, int, int)
 
 int CBF_DispRowsNotWritten(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispRowsNotWritten);
-        break;
-    }
+    AnswerHelp(event, kHelpDispRowsNotWritten);
     return 0;
 }

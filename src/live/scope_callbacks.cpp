@@ -123,21 +123,13 @@ int CBF_GraphScope(int, int, int event, void *, int, int)
 
 int CBF_DispDeltaX(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispDeltaX);
-        break;
-    }
+    AnswerHelp(event, kHelpDispDeltaX);
     return 0;
 }
 
 int CBF_DispDeltaY(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispDeltaY);
-        break;
-    }
+    AnswerHelp(event, kHelpDispDeltaY);
     return 0;
 }
 
@@ -219,21 +211,13 @@ int CBF_EditTriggerMode(int panel, int control, int event, void *, int, int)
 
 int CBF_EditPreTrigVal(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditPreTrigVal);
-        break;
-    }
+    AnswerHelp(event, kHelpEditPreTrigVal);
     return 0;
 }
 
 int CBF_EditTriggerLevel(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditTriggerLevel);
-        break;
-    }
+    AnswerHelp(event, kHelpEditTriggerLevel);
     return 0;
 }
 
@@ -252,11 +236,7 @@ int CBF_EditScanRate(int, int, int event, void *, int, int)
 
 int CBF_DispScanFreq(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpDispScanFreq);
-        break;
-    }
+    AnswerHelp(event, kHelpDispScanFreq);
     return 0;
 }
 
