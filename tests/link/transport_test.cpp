@@ -12,6 +12,7 @@
 #include "platform/tcp_client.h"
 #include "support/popup_script.h"
 #include "support/program_fixture.h"
+#include "support/unanswered_listener.h"
 #include "ui/userint.h"
 
 #include <arpa/inet.h>
@@ -37,39 +38,6 @@ int ClosedPort()
     close(fd);
     return ntohs(address.sin_port);
 }
-
-// A loopback listener whose accept queue is full: further connection requests are
-// dropped without an answer, as by a host that cannot be reached.
-struct UnansweredListener {
-    int listenFd = -1;
-    std::vector<int> queued;
-    int port = 0;
-
-    UnansweredListener()
-    {
-        listenFd = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        bind(listenFd, (sockaddr *)&address, sizeof address);
-        listen(listenFd, 0);
-        getsockname(listenFd, (sockaddr *)&address, &length);
-        port = ntohs(address.sin_port);
-        for (int i = 0; i < 4; ++i) {
-            int fd = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
-            connect(fd, (sockaddr *)&address, sizeof address);
-            queued.push_back(fd);
-        }
-        usleep(100000);
-    }
-    ~UnansweredListener()
-    {
-        for (int fd : queued)
-            close(fd);
-        close(listenFd);
-    }
-};
 
 std::string EnglishTcpText(int code)
 {

@@ -2,6 +2,7 @@
 // directory, and SIGTERM or SIGINT end it like the close box, settings included.
 #include "support/program_fixture.h"
 #include "support/sim_process.h"
+#include "support/unanswered_listener.h"
 
 #include <gtest/gtest.h>
 
@@ -104,38 +105,6 @@ bool WaitUntilCatching(pid_t pid, int signalNumber, double seconds)
     }
     return false;
 }
-
-// A loopback listener whose accept queue is full, so a connect to it waits unanswered.
-struct UnansweredListener {
-    int listenFd = -1;
-    std::vector<int> queued;
-    int port = 0;
-
-    UnansweredListener()
-    {
-        listenFd = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        bind(listenFd, (sockaddr *)&address, sizeof address);
-        listen(listenFd, 0);
-        getsockname(listenFd, (sockaddr *)&address, &length);
-        port = ntohs(address.sin_port);
-        for (int i = 0; i < 4; ++i) {
-            int fd = socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
-            connect(fd, (sockaddr *)&address, sizeof address);
-            queued.push_back(fd);
-        }
-        usleep(100000);
-    }
-    ~UnansweredListener()
-    {
-        for (int fd : queued)
-            close(fd);
-        close(listenFd);
-    }
-};
 
 // SIGTERM while the start-up connection attempt waits (for the TCP connect or for a
 // reply): the wait returns, the "Could not establish connection!" question that would
