@@ -103,13 +103,15 @@ void ProgramTest::StartWithSettings(const std::string &settings)
 
 void ProgramTest::StartOffline(const std::string &settings)
 {
-    script = std::make_unique<PopupScript>();
+    ResetPopups();
     script->Answer(kOfflineButton);
     StartWithSettings(settings);
     script.reset();
     ClearPopupLog();
 }
 
+// The old script goes first: its destructor puts the default responder back, which
+// would otherwise replace the new script's.
 void ProgramTest::ResetPopups()
 {
     script.reset();
