@@ -89,19 +89,27 @@ void InitPanelGraph(void)
     }
 }
 
-// Only the graph on view is replotted per frame; the others follow when they are
-// selected, so a fast recording spends its time on rows, not on hidden plots.
+void AppendPanelGraphData(void)
+{
+    double x = (double)g_graphPanel.counter;
+    for (int signal = 0; signal < SIGNAL_COUNT; ++signal)
+        Append(g_graphPanel.traces[signal], x, SignalValue(g_live.frame, signal));
+    ++g_graphPanel.counter;
+}
+
+// Only the graph on view is replotted; the others follow when they are selected, so a
+// fast recording spends its time on rows, not on hidden plots.
+void ShowPanelGraphData(void)
+{
+    for (int signal = 0; signal < SIGNAL_COUNT; ++signal)
+        SetCtrlVal(g_app.graphPanel, kDisplays[signal], SignalValue(g_live.frame, signal));
+    Replot(SelectedSignal());
+}
+
 void SetPanelGraphData(void)
 {
-    const LiveFrame &frame = g_live.frame;
-    double x = (double)g_graphPanel.counter;
-    for (int signal = 0; signal < SIGNAL_COUNT; ++signal) {
-        int value = SignalValue(frame, signal);
-        SetCtrlVal(g_app.graphPanel, kDisplays[signal], value);
-        Append(g_graphPanel.traces[signal], x, value);
-    }
-    Replot(SelectedSignal());
-    ++g_graphPanel.counter;
+    AppendPanelGraphData();
+    ShowPanelGraphData();
 }
 
 void SetGraphVisible(void)

@@ -10,6 +10,10 @@ constexpr int kGraphPanelPoints = 1000;
 void InitPanelGraph(void);
 // Shows the latest frame on the graph panel and extends its graphs by one sample.
 void SetPanelGraphData(void);
+// The two halves of SetPanelGraphData: the sample into the traces (every recorded
+// frame), and the displays and the graph on view (at the screen's pace).
+void AppendPanelGraphData(void);
+void ShowPanelGraphData(void);
 // Shows the one graph that the signal selector names.
 void SetGraphVisible(void);
 // The number of the next sample (samples since the last InitPanelGraph).

@@ -6,6 +6,7 @@
 #include "app/long_operation.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
+#include "live/display_pace.h"
 #include "live/live_display.h"
 #include "live/live_frame_reply.h"
 #include "live/live_state.h"
@@ -14,9 +15,6 @@
 
 namespace
 {
-
-// At most 60 refreshes a second; polling slower than that shows every frame.
-constexpr double kDisplayInterval = 1.0 / 60.0;
 
 // The transfers the operator asked for during polling, a send before a get. False
 // when the running flag went to 0 on the way (a failed transfer, STOP, a page change).
@@ -37,28 +35,24 @@ bool ServeTransferRequests()
 
 void ShowTakenFrame()
 {
-    double now = Timer();
-    if (now - g_live.lastShownTime < kDisplayInterval) {
+    if (!DisplayRefreshDue()) {
         // Too soon after the last refresh: the frame still joins the histories.
         AppendFrameToHistories();
-        g_live.frameUnshown = true;
         return;
     }
     SetPanelData();
     ShowGraph();
-    g_live.frameUnshown = false;
-    g_live.lastShownTime = now;
+    DisplayRefreshed();
 }
 
 // The frame taken last, when the pace held it back, is shown before the loop returns.
 void ShowHeldBackFrame()
 {
-    if (!g_live.frameUnshown)
+    if (!FrameHeldBack())
         return;
     ShowFrameValues();
     ShowGraph();
-    g_live.frameUnshown = false;
-    g_live.lastShownTime = Timer();
+    DisplayRefreshed();
 }
 
 // A SEND or GET pressed during polling but not served when the loop ended is carried
@@ -92,8 +86,7 @@ void GetData(void)
 {
     if (!StartLoop(LOOP_LIVE))
         return;
-    // The first frame of every run is shown at once.
-    g_live.lastShownTime = Timer() - kDisplayInterval;
+    StartDisplayPace();
     while (LoopRunning(LOOP_LIVE)) {
         if (!ServeTransferRequests())
             break;

@@ -37,8 +37,8 @@ struct LiveState {
 
     unsigned long long framesTaken;    // live frames taken since start-up
     unsigned long long chartRefreshes; // ShowGraph runs since start-up
-    double lastShownTime;              // Timer() of the live loop's last display refresh
-    bool frameUnshown;                 // the live loop took a frame it has not shown yet
+    double lastShownTime;              // Timer() of the last display refresh of a running loop
+    bool frameUnshown;                 // the running loop took a frame it has not shown yet
 };
 
 extern LiveState g_live;

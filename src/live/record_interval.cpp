@@ -5,6 +5,7 @@
 #include "link/exchange.h"
 #include "link/frame.h"
 #include "link/link_state.h"
+#include "live/display_pace.h"
 #include "live/record_progress.h"
 #include "live/recorder.h"
 #include "live/recorder_state.h"
@@ -78,6 +79,7 @@ void RecordFrame(void)
     if (!StartLoop(LOOP_LIVE))
         return;
     StartRecordingCounts();
+    StartDisplayPace();
     CalcRecTime();
     ShowFrameCounter();
     // A count of 0 records nothing; the count is tested before each request, so no
@@ -89,6 +91,7 @@ void RecordFrame(void)
         if (!WaitForNextCycle())
             break;
     }
+    ShowHeldBackRecordedFrame();
     StopLoop(LOOP_LIVE);
 }
 

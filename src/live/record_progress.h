@@ -17,10 +17,13 @@ void StartRecordingCounts(void);
 // Whether a live frame has ever arrived: a frame record that is still all zero has
 // never been filled.
 bool LiveFrameArrived(void);
-// A frame fetched or pushed: into the frame record, onto the graph panel, the data
-// panel and the strip charts, and into the record file. `payload` holds at least the
-// 22 bytes of a live frame.
+// A frame fetched or pushed: into the frame record, the graph panel's traces, the
+// chart histories and the record file; the displays and charts show it at the
+// screen's pace (display_pace.h). `payload` holds at least the 22 bytes of a live
+// frame.
 void TakeRecordedFrame(const unsigned char *payload);
+// When a recording ends: the frame taken last, if the pace held it back.
+void ShowHeldBackRecordedFrame(void);
 
 // The closing message of a recording: "File has been saved!", or how many rows were
 // not written.

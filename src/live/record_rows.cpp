@@ -1,6 +1,7 @@
 // Rows into the record file, the recorder page's counters, and MANUAL RECORD.
 #include "app/app_state.h"
 #include "app/language.h"
+#include "live/display_pace.h"
 #include "live/graph_panel.h"
 #include "live/live_display.h"
 #include "live/live_state.h"
@@ -90,10 +91,26 @@ bool ToFile(void)
 void TakeRecordedFrame(const unsigned char *payload)
 {
     std::memcpy(&g_live.frame, payload, sizeof g_live.frame);
-    SetPanelGraphData();
-    SetPanelData();
-    ShowGraph();
+    AppendPanelGraphData();
+    if (DisplayRefreshDue()) {
+        ShowPanelGraphData();
+        SetPanelData();
+        ShowGraph();
+        DisplayRefreshed();
+    } else {
+        AppendFrameToHistories();
+    }
     ToFile();
+}
+
+void ShowHeldBackRecordedFrame(void)
+{
+    if (!FrameHeldBack())
+        return;
+    ShowPanelGraphData();
+    ShowFrameValues();
+    ShowGraph();
+    DisplayRefreshed();
 }
 
 void ShowRecordingResult(void)

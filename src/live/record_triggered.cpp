@@ -8,6 +8,7 @@
 #include "link/frame.h"
 #include "link/link_state.h"
 #include "live/auto_send.h"
+#include "live/display_pace.h"
 #include "live/pushed_frames.h"
 #include "live/record_progress.h"
 #include "live/recorder.h"
@@ -33,6 +34,7 @@ void TriggeredRecord(void)
     if (!StartLoop(LOOP_LIVE))
         return;
     StartRecordingCounts();
+    StartDisplayPace();
     ShowFrameCounter();
     if (g_link.protocol != PROTOCOL_TCP)
         GetComStat(g_link.comPort); // reading the error bits clears them
@@ -46,6 +48,7 @@ void TriggeredRecord(void)
         TakeRecordedFrame(payload);
         ShowFrameCounter();
     }
+    ShowHeldBackRecordedFrame();
     StopLoop(LOOP_LIVE);
 }
 

@@ -3,8 +3,11 @@
 // recording ended.
 #include "recorder_test_env.h"
 
+#include "app/app_state.h"
 #include "app/long_operation.h"
 #include "link/frame.h"
+#include "live/graph_panel.h"
+#include "live/live_state.h"
 #include "live/recorder_state.h"
 #include "panels/panel_ids.h"
 #include "ui/userint.h"
@@ -68,8 +71,22 @@ TEST_F(RecorderTest, PushedFramesGluedAndSplitOverTcpGiveOneRowEach)
     SelectFile(recordFile);
     Commit(TABREC_MODE, 3);
     PressAfterFrames(TABREC_STOP, kPushedFrames);
+    const unsigned long long refreshesBefore = g_live.chartRefreshes;
+    const unsigned long long samplesBefore = GraphPanelSampleCount();
+    const double start = Timer();
 
     Press(TABREC_STARTTRIG);
+
+    // Every frame joins the graph panel; the displays refresh at the screen's pace
+    // and end on the last frame.
+    const double seconds = Timer() - start;
+    EXPECT_EQ(GraphPanelSampleCount() - samplesBefore, (unsigned long long)kPushedFrames);
+    EXPECT_LE(g_live.chartRefreshes - refreshesBefore, 60.0 * seconds + 2);
+    int ch0 = 0, graphCh0 = 0;
+    GetCtrlVal(g_app.dataPanel, DATAP_CH0, &ch0);
+    GetCtrlVal(g_app.graphPanel, GRAPHP_CH0, &graphCh0);
+    EXPECT_EQ(ch0, 100 + kPushedFrames - 1);
+    EXPECT_EQ(graphCh0, 100 + kPushedFrames - 1);
 
     std::vector<std::string> rows = Rows();
     ASSERT_EQ(rows.size(), (size_t)kPushedFrames) << FileText();
