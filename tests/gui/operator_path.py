@@ -7,7 +7,8 @@ private D-Bus session with the accessibility bus, against chromix-sim on TCP loo
 The script finds the controls by their accessible names, presses buttons, sets and
 reads values, and walks a short operator's path: connected at start, GET, a changed
 parameter sent with SEND and read back with a second GET, and the live data (GO, a
-changing CH0, STOP). It saves a screenshot of the display along the way.
+changing CH0, STOP, GO again); then SIGTERM, while the program polls, must end it with
+exit code 0. It saves a screenshot of the display along the way.
 
 Exit codes: 0 passed, 1 failed, 77 skipped (Xvfb, D-Bus or the accessibility packages
 are missing; scripts/install-deps installs them).
@@ -381,6 +382,10 @@ def check_live(pyatspi, application, arguments):
     if value_of(ch0) != stopped:
         raise Failure("CH0 still changes after STOP")
     say("live data: CH0 took %d values after GO and stands at %g after STOP" % (len(seen), stopped))
+    # The program is ended while it polls: SIGTERM must end the loop and the program.
+    press(go)
+    wait_until("CH0 to change after a second GO", lambda: value_of(ch0) != stopped, 5)
+    say("live data: polling again when SIGTERM comes")
 
 
 def grab_screenshot(arguments):
