@@ -60,7 +60,9 @@ int CollectFromTransport(void)
 
 bool WaitForEvents(double seconds)
 {
-    if (seconds > 0.0)
+    // A program being closed does not sleep: what is pending is dispatched, and the
+    // wait ends.
+    if (seconds > 0.0 && !QuitRequested())
         WaitSystemEvents(seconds);
     else
         ProcessSystemEvents();
