@@ -52,14 +52,12 @@ bool ReadHardwareText(char *text)
     FillTxBuf(ORDER_READ_HARDWARE_INFO, kHardwareInfoAccess, 0);
     if (DataExchange(kFrameHeaderSize) != LINK_OK || g_link.sensorConnected != 1)
         return false;
-    if (g_link.replyLength < kHardwareBlockBytes) {
-        char report[256];
-        std::snprintf(report, sizeof report, Tr(kTxtHwInfoReplyIncomplete), (int)g_link.replyLength);
-        AppendStatusText(report);
-        return false;
-    }
-    FormatHardwareText(ReplyData(), text);
-    return true;
+    if (TakeHardwareText(text))
+        return true;
+    char report[256];
+    std::snprintf(report, sizeof report, Tr(kTxtHwInfoReplyIncomplete), (int)g_link.replyLength);
+    AppendStatusText(report);
+    return false;
 }
 
 // The save dialog in the directory of the last hardware info file; the chosen path
@@ -119,13 +117,6 @@ void ReportWritten(const char *path, int result)
 }
 
 } // namespace
-
-void FormatHardwareText(const unsigned char block[kHardwareBlockBytes], char *text)
-{
-    for (int word = 0; word < kHardwareBlockBytes / 2; ++word)
-        std::snprintf(text + 4 * word, 5, "%04x", (unsigned)GetLe16(block + 2 * word));
-    text[kHardwareTextLength] = '\0';
-}
 
 void GenerateHWInfoFile(void)
 {

@@ -7,11 +7,10 @@
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "live/live_display.h"
+#include "live/live_frame_reply.h"
 #include "live/live_state.h"
 #include "params/param_transfer.h"
 #include "ui/userint.h"
-
-#include <cstring>
 
 namespace
 {
@@ -83,11 +82,8 @@ int RequestLiveFrame(void)
     FillTxBuf(ORDER_READ_DATA_FRAME, 0, 0);
     if (DataExchange(kFrameHeaderSize) != LINK_OK)
         return LINK_FAILED;
-    // Only a live data reply with a whole frame replaces the record; anything shorter
-    // keeps the previous frame instead of showing or recording zeros.
-    if (g_link.replyCommand != ORDER_READ_DATA_FRAME || g_link.replyLength < kLiveFrameBytes)
+    if (!TakeLiveFrameReply(g_live.frame))
         return 0;
-    std::memcpy(&g_live.frame, ReplyData(), sizeof g_live.frame);
     ++g_live.framesTaken;
     return 1;
 }

@@ -7,6 +7,7 @@
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "live/live_texts.h"
+#include "live/offset_reply.h"
 #include "panels/panel_ids.h"
 #include "ui/userint.h"
 
@@ -15,11 +16,7 @@
 namespace
 {
 
-enum OffsetOperation { OFFSET_READ = 0, OFFSET_CALCULATE = 1, OFFSET_WRITE = 2, OFFSET_WRITE_FACTOR = 3 };
-
 constexpr int kOffsetPayload = 2;
-constexpr int kReadReplyBytes = 4;
-constexpr int kCalcReplyBytes = 2;
 
 int OffsetPage()
 {
@@ -34,10 +31,8 @@ int OffsetExchange(OffsetOperation operation, int payloadLength)
 }
 
 // A reply without the words the operation reads is refused; the fields keep their values.
-int TakeReply(int bytesNeeded)
+int RefuseIncompleteReply()
 {
-    if (g_link.replyLength >= bytesNeeded)
-        return LINK_OK;
     AppendStatusText(Tr(kTxtIncompleteOffsetReply));
     return LINK_FAILED;
 }
@@ -46,19 +41,25 @@ int TakeReply(int bytesNeeded)
 
 int GetOffset(void)
 {
-    if (OffsetExchange(OFFSET_READ, 0) != LINK_OK || TakeReply(kReadReplyBytes) != LINK_OK)
+    if (OffsetExchange(OFFSET_READ, 0) != LINK_OK)
         return LINK_FAILED;
-    SetCtrlVal(OffsetPage(), TABOFFSET_OFFSETVAL, (int)GetLe16(ReplyData()));
-    SetCtrlVal(OffsetPage(), TABOFFSET_FACTOR, GetLe16(ReplyData() + 2) / 10.0);
+    OffsetWords words{};
+    if (!TakeOffsetReadReply(words))
+        return RefuseIncompleteReply();
+    SetCtrlVal(OffsetPage(), TABOFFSET_OFFSETVAL, (int)words.offset);
+    SetCtrlVal(OffsetPage(), TABOFFSET_FACTOR, words.factorTenths / 10.0);
     return LINK_OK;
 }
 
 // The sensor decides how it measures; its result is shown unchecked.
 int CalcOffset(void)
 {
-    if (OffsetExchange(OFFSET_CALCULATE, 0) != LINK_OK || TakeReply(kCalcReplyBytes) != LINK_OK)
+    if (OffsetExchange(OFFSET_CALCULATE, 0) != LINK_OK)
         return LINK_FAILED;
-    SetCtrlVal(OffsetPage(), TABOFFSET_OFFSETVAL, (int)GetLe16(ReplyData()));
+    OffsetWords words{};
+    if (!TakeOffsetCalculateReply(words))
+        return RefuseIncompleteReply();
+    SetCtrlVal(OffsetPage(), TABOFFSET_OFFSETVAL, (int)words.offset);
     return LINK_OK;
 }
 

@@ -4,12 +4,10 @@
 // printed report of the scope panel.
 
 #include "link/frame.h"
+#include "live/scope_frames.h"
+#include "live/scope_unroll.h"
 
-constexpr int kScopeBlocks = 3; // CH0, SIG, digital states
 constexpr int kDigitalTraces = 4;
-// A scan's three data frames over TCP/IP follow the request's acknowledgement.
-constexpr int kScopeFrameBytes = kFrameHeaderSize + 2 * kScopeSamples;
-constexpr int kScopeTcpBytes = kFrameHeaderSize + kScopeBlocks * kScopeFrameBytes; // 800
 
 struct ScopeState {
     unsigned short samples[kScopeBlocks][kScopeSamples]; // kept until the next complete scan
@@ -33,11 +31,6 @@ void GetCycleTime(void);
 void calcScopDeltaXY(void);
 void PrintScopeGraph(void);
 
-// Sample k of an unrolled block is ring position (s + k) mod 128, with s = 0 for a
-// single shot and (P + 128 - pre-trigger count) mod 128 otherwise.
-int ScopeStartIndex(int triggerMode, int ringPosition, int preTrigger);
-void UnrollScopeFrame(const unsigned char *payload, int triggerMode, int ringPosition, int preTrigger,
-                      unsigned short block[kScopeSamples]);
 // Redraws the analog graph with the blocks the signal selector names.
 void PlotScopeSignals(int selection);
 // Draws a complete scan: both analog blocks and the four digital traces.

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
+#include "live/cycle_time_reply.h"
 #include "live/scope.h"
 #include "ui/userint.h"
 
@@ -12,26 +13,19 @@
 namespace
 {
 
-constexpr double kElapsedUnitSeconds = 0.0001;
-
 int ScopePage()
 {
     return g_app.mainPages[PAGE_SCOPE];
 }
 
-// Scan frequency in Hz from the sensor's scan count and elapsed time; 0 after a failed
-// request and for a count or time of 0 or below, so no infinity or NaN is shown.
+// Scan frequency in Hz; 0 after a failed request and for a reply that carries none.
 double MeasureScanFrequency()
 {
     g_link.currentCommand = ORDER_READ_CYCLE_TIME;
     FillTxBuf(ORDER_READ_CYCLE_TIME, 0, 0);
-    if (DataExchange(kFrameHeaderSize) != LINK_OK || g_link.replyLength < 8)
+    if (DataExchange(kFrameHeaderSize) != LINK_OK)
         return 0.0;
-    int scans = GetLe32(ReplyData());
-    g_scope.elapsedSeconds = GetLe32(ReplyData() + 4) * kElapsedUnitSeconds;
-    if (scans <= 0 || g_scope.elapsedSeconds <= 0.0)
-        return 0.0;
-    return scans / g_scope.elapsedSeconds;
+    return ScanFrequencyFromReply(g_scope.elapsedSeconds);
 }
 
 } // namespace

@@ -56,15 +56,6 @@ int RequestScan(const ScopeSettingsRead &s)
     return DataExchange(kFrameHeaderSize + 8);
 }
 
-// Only a scope frame can be unrolled: command 110 with 128 samples.
-bool IsScopeFrameHeader(const unsigned char *header)
-{
-    if (!FrameHeaderIsValid(header))
-        return false;
-    FrameHeader fields = ParseFrameHeader(header);
-    return fields.command == ORDER_SCOPE_SCAN && fields.length == 2 * kScopeSamples;
-}
-
 // Waits until the link's input holds a frame header. The frames follow each other
 // on the line, so bytes beyond the current frame stay in the input for the next one.
 // False when the scan was ended meanwhile or the port reported an error (then
@@ -87,25 +78,16 @@ bool WaitForSerialHeader()
 
 bool ReadSerialFrame(const ScopeSettingsRead &s, unsigned short block[kScopeSamples])
 {
-    if (!WaitForSerialHeader())
+    if (!WaitForSerialHeader() || !TakeSerialScopeFrame(s.mode, s.preTrigger, block))
         return false;
-    if (CheckHeaderCRC() != LINK_OK)
-        return false;
-    if (!IsScopeFrameHeader(g_link.receiveBuffer)) {
-        ReportLinkFailure(kTxtBadHeader);
-        return false;
-    }
-    if (GetDataFrame() != LINK_OK)
-        return false;
-    UnrollScopeFrame(ReplyData(), s.mode, g_link.replyParameter, s.preTrigger, block);
-    DropReplyBytes(kFrameHeaderSize + g_link.replyLength);
+    DropCheckedFrame();
     return true;
 }
 
 bool ReceiveOverSerial(const ScopeSettingsRead &s, ScanBlocks &blocks)
 {
     // The scan's acknowledgement leads the input; the frames follow it.
-    DropReplyBytes(kFrameHeaderSize + g_link.replyLength);
+    DropCheckedFrame();
     for (int i = 0; i < kScopeBlocks; ++i)
         if (!ReadSerialFrame(s, blocks.samples[i]))
             return false;
@@ -127,23 +109,8 @@ bool WaitForTcpFrames()
 
 bool ReceiveOverTcp(const ScopeSettingsRead &s, ScanBlocks &blocks)
 {
-    if (!WaitForTcpFrames())
-        return false;
-    for (int i = 0; i < kScopeBlocks; ++i) {
-        const unsigned char *frame = g_link.receiveBuffer + kFrameHeaderSize + i * kScopeFrameBytes;
-        if (!IsScopeFrameHeader(frame)) {
-            ReportLinkFailure(kTxtBadHeader);
-            return false;
-        }
-        const unsigned char *payload = frame + kFrameHeaderSize;
-        FrameHeader fields = ParseFrameHeader(frame);
-        if (crc8Update(payload, 0, fields.length, kCrc8Table) != fields.dataCrc) {
-            ReportLinkFailure(kTxtBadData);
-            return false;
-        }
-        UnrollScopeFrame(payload, s.mode, fields.parameter, s.preTrigger, blocks.samples[i]);
-    }
-    return true;
+    return WaitForTcpFrames() &&
+           EvaluateTcpScopeFrames(g_link.receiveBuffer, s.mode, s.preTrigger, blocks.samples);
 }
 
 void SendScanDrop()

@@ -1,5 +1,7 @@
 #include "platform/termination.h"
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -11,6 +13,8 @@ namespace
 
 int g_signalPipe[2] = {-1, -1};
 void (*g_handler)(void) = nullptr;
+// Owned by the application object, so it goes with it at exit.
+QPointer<QSocketNotifier> g_notifier;
 
 void WriteSignalByte(int signalNumber)
 {
@@ -34,16 +38,19 @@ void DrainSignalPipe()
 void InstallTerminationHandler(void (*handler)(void))
 {
     g_handler = handler;
-    if (g_signalPipe[0] >= 0)
-        return;
-    if (pipe(g_signalPipe) != 0)
-        return;
-    for (int fd : g_signalPipe) {
-        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
-        fcntl(fd, F_SETFD, FD_CLOEXEC);
+    if (g_signalPipe[0] < 0) {
+        if (pipe(g_signalPipe) != 0)
+            return;
+        for (int fd : g_signalPipe) {
+            fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+            fcntl(fd, F_SETFD, FD_CLOEXEC);
+        }
     }
-    auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(notifier, &QSocketNotifier::activated, [] { DrainSignalPipe(); });
+    if (!g_notifier) {
+        g_notifier =
+            new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, QCoreApplication::instance());
+        QObject::connect(g_notifier, &QSocketNotifier::activated, [] { DrainSignalPipe(); });
+    }
 
     struct sigaction action = {};
     action.sa_handler = WriteSignalByte;
