@@ -13,9 +13,10 @@ namespace
 {
 
 constexpr double kReplyTimeLimit = 3.0; // seconds, a strict greater-than test
-// Each pass of a wait sleeps until an event arrives (arriving bytes, a quit request and
-// every UI event wake it), at most this long; the last pass is cut to end at the limit.
-// Only a wait that nothing wakes goes by steps, and few of them cost next to no CPU.
+// Each pass of a wait dispatches what is pending or else sleeps until an event arrives
+// (arriving bytes, a quit request and every UI event wake it), at most this long; the
+// last pass is cut to end at the limit. Only a wait that nothing wakes goes by steps,
+// and few of them cost next to no CPU.
 constexpr double kWaitStep = 0.025;
 // The last sleep of a wait ends just past the limit so that the strict test passes.
 constexpr double kPastLimit = 0.0005;
@@ -48,9 +49,10 @@ bool WaitForInput(int needed, double start)
     // A data block that came with its header is there already.
     if (g_link.receiveCount >= needed)
         return true;
-    // The first pass only dispatches what is pending, without sleeping.
-    bool waiting = Channel().wait(0.0);
+    // Every pass dispatches events first: bytes already there end the first pass at
+    // once, so it needs no separate pass that only dispatches.
     for (;;) {
+        bool waiting = SleepUntilEventOrStep(start);
         int errorBits = Channel().collect();
         if (errorBits > 0)
             g_link.portStatus = errorBits;
@@ -59,7 +61,6 @@ bool WaitForInput(int needed, double start)
             return true;
         if (!waiting || g_link.portStatus > 0 || g_link.elapsed > kReplyTimeLimit)
             return false;
-        waiting = SleepUntilEventOrStep(start);
     }
 }
 

@@ -28,8 +28,12 @@ void SendOverTransport(const unsigned char *bytes, int count)
         ClientTCPWrite(g_link.tcpHandle, bytes, count, kTcpWriteTimeoutMs);
         return;
     }
-    FlushInQ(g_link.comPort);
-    FlushOutQ(g_link.comPort);
+    // Stale input and an unsent rest of an earlier request go first; asking costs
+    // less than flushing a queue that is empty, as it nearly always is.
+    if (GetInQLen(g_link.comPort) > 0)
+        FlushInQ(g_link.comPort);
+    if (GetOutQLen(g_link.comPort) > 0)
+        FlushOutQ(g_link.comPort);
     ComWrt(g_link.comPort, bytes, count);
 }
 
@@ -56,7 +60,9 @@ int CollectFromTransport(void)
 
 bool WaitForEvents(double seconds)
 {
-    if (seconds > 0.0)
+    // A program being closed does not sleep: what is pending is dispatched, and the
+    // wait ends.
+    if (seconds > 0.0 && !QuitRequested())
         WaitSystemEvents(seconds);
     else
         ProcessSystemEvents();

@@ -189,6 +189,18 @@ int PendingInKernel(QSerialPort *serial)
     return pending;
 }
 
+// While none of our bytes wait in the port's buffer, a write goes to the device at
+// once: the port's own path arms its write notifier and polls before every write.
+// Returns how many bytes the device took; a failure takes none and is left to the
+// port's own path to find and report.
+int WriteAtOnce(QSerialPort *serial, const unsigned char *buffer, int count)
+{
+    if (serial->bytesToWrite() > 0)
+        return 0;
+    ssize_t written = ::write((int)serial->handle(), buffer, (size_t)count);
+    return written > 0 ? (int)written : 0;
+}
+
 } // namespace
 
 int OpenComConfig(int port, const char *deviceName, long baudRate, int parity, int dataBits, int stopBits,
@@ -303,7 +315,9 @@ int ComWrt(int port, const unsigned char *buffer, int count)
         return code;
     if (!buffer || count < 0)
         return kErrUnknownSystem;
-    if (serial->write(reinterpret_cast<const char *>(buffer), count) < 0)
+    int written = WriteAtOnce(serial, buffer, count);
+    if (written < count &&
+        serial->write(reinterpret_cast<const char *>(buffer) + written, count - written) < 0)
         return kErrUnknownIo;
     QElapsedTimer clock;
     clock.start();
@@ -347,6 +361,20 @@ int GetInQLen(int port)
     if (!serial)
         return code;
     return (int)serial->bytesAvailable() + PendingInKernel(serial);
+}
+
+int GetOutQLen(int port)
+{
+    int code = 0;
+    QSerialPort *serial = OpenSerial(port, &code);
+    if (!serial)
+        return code;
+    int pending = 0;
+#ifdef TIOCOUTQ
+    if (ioctl((int)serial->handle(), TIOCOUTQ, &pending) < 0)
+        pending = 0;
+#endif
+    return (int)serial->bytesToWrite() + pending;
 }
 
 int GetComStat(int port)

@@ -20,6 +20,7 @@ int FlushOutQ(int port);
 int ComWrt(int port, const unsigned char *buffer, int count); // bytes written or negative
 int ComRd(int port, unsigned char *buffer, int count);        // bytes read or negative
 int GetInQLen(int port);
+int GetOutQLen(int port);      // bytes not yet sent, in the port's buffer and the driver's
 int GetComStat(int port);      // error bits since the last call; above 0 means an error
 long GetComBaudRate(int port); // the speed the open port runs at, 0 when not open
 

@@ -11,6 +11,7 @@
 #include <QTcpSocket>
 
 #include <map>
+#include <sys/socket.h>
 
 namespace
 {
@@ -175,6 +176,18 @@ int WaitForConnected(QTcpSocket *socket, unsigned timeoutMs)
     return socket->state() == QAbstractSocket::ConnectedState ? 0 : kTcpFailedToConnect;
 }
 
+// While none of our bytes wait in the socket's buffer, a write goes to the kernel at
+// once: the socket's own path arms and disarms its write notifier around every write,
+// and each of those wakes the event loop. Returns how many bytes the kernel took; a
+// failure takes none and is left to the socket's own path to find and report.
+int SendAtOnce(QTcpSocket *socket, const void *data, int size)
+{
+    if (socket->bytesToWrite() > 0)
+        return 0;
+    ssize_t sent = ::send((int)socket->socketDescriptor(), data, (size_t)size, MSG_DONTWAIT | MSG_NOSIGNAL);
+    return sent > 0 ? (int)sent : 0;
+}
+
 } // namespace
 
 int ConnectToTCPServerEx(unsigned *handle, unsigned portNumber, const char *serverHostName,
@@ -227,7 +240,10 @@ int ClientTCPWrite(unsigned handle, const void *data, int size, unsigned timeout
     QTcpSocket *socket = conversation->socket;
     if (socket->state() != QAbstractSocket::ConnectedState)
         return kTcpConnectionClosed;
-    if (socket->write(static_cast<const char *>(data), size) != size)
+    int sent = SendAtOnce(socket, data, size);
+    if (sent == size)
+        return size;
+    if (socket->write(static_cast<const char *>(data) + sent, size - sent) != size - sent)
         return kTcpWriteFailed;
     socket->flush();
     QElapsedTimer clock;

@@ -18,6 +18,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -144,6 +145,7 @@ TEST_F(Rs232Test, OpenErrorsUseTheRuntimeCodes)
 
     // Calls on a port that is not open fail harmlessly.
     EXPECT_EQ(GetInQLen(4), -3);
+    EXPECT_EQ(GetOutQLen(4), -3);
     EXPECT_EQ(ComRd(4, nullptr, 0), -3);
     EXPECT_EQ(GetComStat(4), -3);
     EXPECT_EQ(GetComBaudRate(4), 0);
@@ -214,6 +216,18 @@ TEST_F(Rs232Test, WritesReadsQueueLengthAndFlushOverAPseudoTerminal)
     Bytes received(block.size());
     EXPECT_EQ(ComRd(5, received.data(), (int)received.size()), (int)block.size());
     EXPECT_EQ(received, block);
+
+    // More than the device takes at once goes out whole, in order, and leaves nothing
+    // queued.
+    Bytes large(300000);
+    for (size_t i = 0; i < large.size(); ++i)
+        large[i] = (unsigned char)(i * 7 + i / 251);
+    Bytes sent;
+    std::thread reader([&] { sent = ReadMaster(master, large.size()); });
+    EXPECT_EQ(ComWrt(5, large.data(), (int)large.size()), (int)large.size());
+    reader.join();
+    EXPECT_TRUE(sent == large);
+    EXPECT_EQ(GetOutQLen(5), 0);
 }
 
 TEST_F(Rs232Test, ReadWaitsForTheTimeOutWithoutDispatchingEvents)

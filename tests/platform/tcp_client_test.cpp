@@ -10,6 +10,7 @@
 #include <netinet/in.h>
 #include <string>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -225,6 +226,23 @@ TEST_F(TcpClientTest, WriteAndReadWithTimeOuts)
     EXPECT_EQ(ClientTCPRead(handle, buffer, sizeof buffer, 1000), 3);
     Dispatch(0.05);
     EXPECT_TRUE(g_log.events.empty());
+
+    // More than the kernel takes at once goes out whole, in order.
+    std::vector<unsigned char> block(8 << 20);
+    for (size_t i = 0; i < block.size(); ++i)
+        block[i] = (unsigned char)(i * 7 + i / 251);
+    std::vector<unsigned char> arrived(block.size());
+    std::thread reader([&] {
+        for (size_t got = 0; got < arrived.size();) {
+            ssize_t n = read(serverFd, arrived.data() + got, arrived.size() - got);
+            if (n <= 0)
+                break;
+            got += (size_t)n;
+        }
+    });
+    EXPECT_EQ(ClientTCPWrite(handle, block.data(), (int)block.size(), 5000), (int)block.size());
+    reader.join();
+    EXPECT_TRUE(arrived == block);
 }
 
 TEST_F(TcpClientTest, ServerClosingIsReportedOnceAndEndsTheConversation)
