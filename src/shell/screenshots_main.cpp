@@ -10,6 +10,8 @@
 #include "app/child_panels.h"
 #include "panels/panel_ids.h"
 #include "shell/panel_language.h"
+#include "shell/panel_settings.h"
+#include "shell/process_state.h"
 #include "shell/startup.h"
 #include "toolbox/localize.h"
 #include "toolbox/panel_image.h"
@@ -169,7 +171,15 @@ int main(int argc, char **argv)
         return 1;
     InitAll();
     int failures = SaveMainPages(outDir, "") + SaveChildPanels(outDir, "");
+    // The German pictures come from a second start with German stored as the language,
+    // so that the texts of the start-up itself are German too.
     SwitchToGerman();
+    StorePanelSettings();
+    ShutdownProgram();
+    ResetProcessState();
+    if (LoadProgramPanels(kPanelResourceFile) < 0)
+        return 1;
+    InitAll();
     failures += SaveMainPages(outDir, "_de") + SaveChildPanels(outDir, "_de");
     ShutdownProgram();
     return failures == 0 ? 0 : 1;
