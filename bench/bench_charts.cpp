@@ -1,6 +1,7 @@
 // CPU time per frame of the chart widgets: appending the data and repainting into an
 // image, as a live frame, a conversion curve and a recording do. Prints figures only.
 
+#include "bench_clock.h"
 #include "ui/graph_widget.h"
 #include "ui/strip_chart_widget.h"
 #include "ui/userint.h"
@@ -18,23 +19,16 @@
 namespace
 {
 
-double CpuSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
 // Runs frame(i) for i = 0..frames-1 after a few warm-up frames and prints the mean CPU
 // time per frame.
 void Measure(const char *name, int frames, const std::function<void(int)> &frame)
 {
     for (int i = 0; i < 5; ++i)
         frame(i);
-    const double start = CpuSeconds();
+    const double start = ProcessCpuSeconds();
     for (int i = 0; i < frames; ++i)
         frame(i);
-    const double perFrame = (CpuSeconds() - start) / frames;
+    const double perFrame = (ProcessCpuSeconds() - start) / frames;
     std::printf("%-58s %9.1f us/frame  (%d frames)\n", name, perFrame * 1e6, frames);
 }
 

@@ -4,6 +4,7 @@
 // same transport, as a ratio (goal: at least 90 %); and the CPU time a 3 s reply wait
 // that times out costs (goal: under 2 % of a core). Prints figures only.
 
+#include "bench_clock.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "link/transport.h"
@@ -30,13 +31,6 @@ constexpr int kPairs = 3000;
 constexpr int kRounds = 4;
 constexpr int kBenchComPort = 1;
 constexpr int kLiveReplyBytes = kFrameHeaderSize + kLiveFrameBytes; // 30
-
-double WallSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
 
 double ThreadCpuSeconds()
 {

@@ -10,6 +10,7 @@
 // Prints figures only.
 #include "app/app_state.h"
 #include "app/long_operation.h"
+#include "bench_clock.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "live/live_state.h"
@@ -39,21 +40,6 @@ namespace
 
 constexpr int kBenchComPort = 4;
 constexpr double kBitsPerFrame = 380.0;
-
-double WallSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
-double ProcessCpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 long ResidentKiB()
 {

@@ -5,6 +5,7 @@
 // share while the recording waits for frames pushed once a second.
 #include "app/app_state.h"
 #include "app/long_operation.h"
+#include "bench_clock.h"
 #include "link/link_state.h"
 #include "live/auto_send.h"
 #include "live/recorder.h"
@@ -28,14 +29,6 @@ namespace
 
 constexpr double kFastSeconds = 5.0;
 constexpr double kSlowSeconds = 5.0;
-
-double CpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
 
 PopupAnswer AnswerLikeOperator(const PopupRequest &request, const std::string &file)
 {
@@ -88,9 +81,9 @@ Run RecordTriggered(double seconds)
 {
     QTimer::singleShot((int)(seconds * 1000), []() { StopLoop(LOOP_LIVE); });
     double wall = Timer();
-    double cpu = CpuSeconds();
+    double cpu = ProcessCpuSeconds();
     TriggeredRecord();
-    Run run{Timer() - wall, CpuSeconds() - cpu, g_recorder.frameCounter};
+    Run run{Timer() - wall, ProcessCpuSeconds() - cpu, g_recorder.frameCounter};
     return run;
 }
 

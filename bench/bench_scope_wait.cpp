@@ -4,6 +4,7 @@
 // is meant to sleep on events, not to spin.
 
 #include "app/app_state.h"
+#include "bench_clock.h"
 #include "panels/callbacks.h"
 #include "panels/panel_ids.h"
 #include "support/program_fixture.h"
@@ -25,21 +26,6 @@ namespace
 
 constexpr int kArmedMs = 10000;
 constexpr int kBenchComPort = 4;
-
-double WallSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
-double ProcessCpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
-}
 
 void PressBreak()
 {

@@ -1,6 +1,7 @@
 // Prints the time from process start to the main panel shown (connected to a
 // simulated sensor over TCP), and the CPU time the program uses while idle for 5 s.
 #include "app/app_state.h"
+#include "bench_clock.h"
 #include "panels/callbacks.h"
 #include "panels/panel_ids.h"
 #include "platform/termination.h"
@@ -44,14 +45,6 @@ double ProcessAgeSeconds()
     return BootClockSeconds() - started;
 }
 
-double CpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 void CloseMainPanel()
 {
     CBF_MAINP(g_app.mainPanel, EVENT_CLOSE, nullptr, 0, 0);
@@ -92,14 +85,14 @@ int main(int argc, char **argv)
     std::printf("process start to main panel shown:  %8.1f ms (simulator start-up of %.1f ms excluded)\n",
                 (ageAtMain + mainToShown) * 1e3, simStart * 1e3);
 
-    double cpuBefore = CpuSeconds();
+    double cpuBefore = ProcessCpuSeconds();
     std::thread closer([] {
         std::this_thread::sleep_for(std::chrono::seconds(5));
         kill(getpid(), SIGTERM);
     });
     RunUserInterface();
     closer.join();
-    double idleCpu = CpuSeconds() - cpuBefore;
+    double idleCpu = ProcessCpuSeconds() - cpuBefore;
     std::printf("CPU time while idle for 5 s:        %8.1f ms (%.2f %% of one core)\n", idleCpu * 1e3,
                 idleCpu / 5.0 * 100.0);
     ShutdownProgram();
