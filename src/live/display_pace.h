@@ -6,10 +6,11 @@
 
 // A new run: its first frame is shown at once.
 void StartDisplayPace(void);
-// True when a frame taken now is to be shown; false when the last refresh is too
-// recent, and the frame is then marked as held back.
-bool DisplayRefreshDue(void);
-// A refresh has just shown the latest frame.
-void DisplayRefreshed(void);
+// The latest frame into the chart histories and, when the last refresh is at least
+// 1/60 s ago, onto the data panel's displays and charts (SetPanelData, ShowGraph);
+// otherwise it is held back. True when it was shown.
+bool ShowFrameAtScreenPace(void);
 // Whether the latest frame was held back and not shown since.
 bool FrameHeldBack(void);
+// When a loop ends: the frame held back, if any, onto the displays and charts.
+void ShowHeldBackFrame(void);

@@ -33,28 +33,6 @@ bool ServeTransferRequests()
     return true;
 }
 
-void ShowTakenFrame()
-{
-    if (!DisplayRefreshDue()) {
-        // Too soon after the last refresh: the frame still joins the histories.
-        AppendFrameToHistories();
-        return;
-    }
-    SetPanelData();
-    ShowGraph();
-    DisplayRefreshed();
-}
-
-// The frame taken last, when the pace held it back, is shown before the loop returns.
-void ShowHeldBackFrame()
-{
-    if (!FrameHeldBack())
-        return;
-    ShowFrameValues();
-    ShowGraph();
-    DisplayRefreshed();
-}
-
 // A SEND or GET pressed during polling but not served when the loop ended is carried
 // out now while the link is good, or dropped: never at a much later GO.
 void FinishTransferRequests()
@@ -91,7 +69,7 @@ void GetData(void)
         if (!ServeTransferRequests())
             break;
         if (RequestLiveFrame() == 1)
-            ShowTakenFrame();
+            ShowFrameAtScreenPace();
     }
     ShowHeldBackFrame();
     FinishTransferRequests();

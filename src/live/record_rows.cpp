@@ -92,25 +92,16 @@ void TakeRecordedFrame(const unsigned char *payload)
 {
     std::memcpy(&g_live.frame, payload, sizeof g_live.frame);
     AppendPanelGraphData();
-    if (DisplayRefreshDue()) {
+    if (ShowFrameAtScreenPace())
         ShowPanelGraphData();
-        SetPanelData();
-        ShowGraph();
-        DisplayRefreshed();
-    } else {
-        AppendFrameToHistories();
-    }
     ToFile();
 }
 
 void ShowHeldBackRecordedFrame(void)
 {
-    if (!FrameHeldBack())
-        return;
-    ShowPanelGraphData();
-    ShowFrameValues();
-    ShowGraph();
-    DisplayRefreshed();
+    if (FrameHeldBack())
+        ShowPanelGraphData();
+    ShowHeldBackFrame();
 }
 
 void ShowRecordingResult(void)
