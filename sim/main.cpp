@@ -3,11 +3,10 @@
 #include "sim_clock.h"
 #include "sim_loop.h"
 #include "sim_options.h"
-#include "sim_pty.h"
+#include "sim_outage.h"
 #include "sim_sensor.h"
-#include "sim_session.h"
 #include "sim_signal.h"
-#include "sim_tcp.h"
+#include "sim_transports.h"
 
 #include <csignal>
 #include <cstdio>
@@ -55,38 +54,16 @@ bool LoadSensor()
     return true;
 }
 
-bool OpenTransports(int &listenFd, PtyPort &pty)
+bool OpenTransportsAtStart()
 {
     std::string error;
-    if (g_options.tcp) {
-        int port = 0;
-        listenFd = OpenTcpServer(g_options.tcpPort, port, error);
-        if (listenFd < 0) {
-            std::fprintf(stderr, "chromix-sim: %s\n", error.c_str());
-            return false;
-        }
-        std::printf("chromix-sim: tcp 127.0.0.1 %d\n", port);
-    }
-    if (!g_options.ptyLink.empty()) {
-        if (!OpenPtyPort(g_options.ptyLink, pty, error)) {
-            std::fprintf(stderr, "chromix-sim: %s\n", error.c_str());
-            return false;
-        }
-        ResetSession(g_sessions[SESSION_PTY], pty.master, true);
-        std::printf("chromix-sim: pty %s link %s\n", pty.device.c_str(), pty.link.c_str());
+    if (!OpenTransports(g_options.ptyLink, error)) {
+        std::fprintf(stderr, "chromix-sim: %s\n", error.c_str());
+        return false;
     }
     std::printf("chromix-sim: ready\n");
     std::fflush(stdout);
     return true;
-}
-
-void CloseTransports(int listenFd, PtyPort &pty)
-{
-    if (SessionIsOpen(g_sessions[SESSION_TCP]))
-        close(g_sessions[SESSION_TCP].fd);
-    if (listenFd >= 0)
-        close(listenFd);
-    ClosePtyPort(pty);
 }
 
 } // namespace
@@ -107,14 +84,12 @@ int main(int argc, char **argv)
     prctl(PR_SET_TIMERSLACK, 1UL, 0, 0, 0);
     if (!InstallStopSignals() || !LoadSensor())
         return 1;
-    int listenFd = -1;
-    PtyPort pty;
-    if (!OpenTransports(listenFd, pty)) {
-        CloseTransports(listenFd, pty);
+    if (!OpenTransportsAtStart())
         return 1;
-    }
-    RunEventLoop(LoopSources{g_stopPipe[0], STDIN_FILENO, listenFd});
-    CloseTransports(listenFd, pty);
+    if (g_options.outageAfterSeconds >= 0.0)
+        ScheduleOutage(MonotonicSeconds() + g_options.outageAfterSeconds, g_options.outageSeconds);
+    RunEventLoop(LoopSources{g_stopPipe[0], STDIN_FILENO});
+    CloseTransports();
     SaveEepromIfConfigured();
     return 0;
 }

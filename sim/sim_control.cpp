@@ -1,6 +1,8 @@
 #include "sim_control.h"
 
+#include "sim_clock.h"
 #include "sim_options.h"
+#include "sim_outage.h"
 #include "sim_push.h"
 #include "sim_session.h"
 
@@ -31,15 +33,23 @@ void RestartFaultCounting()
     }
 }
 
+std::string SettingName(const std::string &line)
+{
+    return line.substr(0, line.find_first_of(" \t"));
+}
+
 bool ApplyControlLine(const std::string &line, std::string &error)
 {
     if (line == "clear") {
         ClearFaults();
         return true;
     }
-    size_t blank = line.find_first_of(" \t");
-    std::string name = line.substr(0, blank);
-    std::string value = blank == std::string::npos ? "" : Trim(line.substr(blank));
+    std::string name = SettingName(line);
+    std::string value = Trim(line.substr(name.size()));
+    if (name == "outage" && OutageUnderWay()) {
+        error = "the sensor is gone already";
+        return false;
+    }
     return ApplySetting(name, value, true, error);
 }
 
@@ -58,13 +68,17 @@ void HandleControlLine(const std::string &text)
         return;
     }
     std::string error;
-    if (ApplyControlLine(line, error)) {
-        RestartFaultCounting();
-        std::printf("chromix-sim: ok %s\n", line.c_str());
-    } else {
+    if (!ApplyControlLine(line, error)) {
         std::printf("chromix-sim: error %s\n", error.c_str());
+        std::fflush(stdout);
+        return;
     }
+    RestartFaultCounting();
+    std::printf("chromix-sim: ok %s\n", line.c_str());
     std::fflush(stdout);
+    // The answer comes first, so that a test that waited for it sees "gone" next.
+    if (SettingName(line) == "outage")
+        StartOutage(g_options.outageSeconds, MonotonicSeconds());
 }
 
 bool ReadControlInput(int fd)

@@ -4,10 +4,12 @@
 #include "sim_commands.h"
 #include "sim_control.h"
 #include "sim_log.h"
+#include "sim_outage.h"
 #include "sim_push.h"
 #include "sim_scope.h"
 #include "sim_session.h"
 #include "sim_tcp.h"
+#include "sim_transports.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -136,7 +138,7 @@ void WaitForEvents(pollfd *fds, const LoopSources &sources, double timeout)
         short events = POLLIN | (g_blocked[index] ? POLLOUT : 0);
         AddPollFd(fds, SLOT_TCP_SESSION + index, g_sessions[index].fd, events);
     }
-    AddPollFd(fds, SLOT_LISTEN, sources.listenFd, POLLIN);
+    AddPollFd(fds, SLOT_LISTEN, g_transports.listenFd, POLLIN);
     timespec wait;
     double seconds = std::max(timeout, 0.0);
     wait.tv_sec = (time_t)seconds;
@@ -154,6 +156,7 @@ void RunEventLoop(LoopSources sources)
     for (;;) {
         double now = MonotonicSeconds();
         double nextWake = ServiceSessions(now);
+        ServiceOutage(now, nextWake);
         WaitForEvents(fds, sources, nextWake - MonotonicSeconds());
         if (fds[SLOT_STOP].revents)
             return;
@@ -165,7 +168,7 @@ void RunEventLoop(LoopSources sources)
             if (SessionIsOpen(g_sessions[index]) && (revents & (POLLIN | POLLHUP | POLLERR)))
                 ReadSession(index, now);
         }
-        if (fds[SLOT_LISTEN].revents)
-            AcceptClient(sources.listenFd);
+        if (fds[SLOT_LISTEN].revents && g_transports.listenFd >= 0)
+            AcceptClient(g_transports.listenFd);
     }
 }

@@ -5,8 +5,8 @@
 struct LoopSources {
     int stopFd;    // readable when SIGTERM/SIGINT arrived
     int controlFd; // stdin, -1 when closed
-    int listenFd;  // TCP server, -1 without TCP
 };
 
-// Runs until the stop descriptor becomes readable.
+// Runs until the stop descriptor becomes readable. The TCP server is the one of
+// g_transports, closed and opened again by outages.
 void RunEventLoop(LoopSources sources);

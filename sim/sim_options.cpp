@@ -13,6 +13,8 @@ namespace
 
 enum class ValueKind { None, Required, Optional };
 
+constexpr double kMaxOutageSeconds = 86400.0;
+
 struct OptionInfo {
     const char *name;
     ValueKind kind;
@@ -40,6 +42,11 @@ const OptionInfo kOptions[] = {
     {"cycle-reply", ValueKind::Required, true, "SCANS/TIME",
      "cycle time replies carry these counts (TIME in 0.1 ms; off: the signal model's)"},
     {"verbose", ValueKind::None, true, "", "log every request and reply in hex on stderr"},
+    {"outage", ValueKind::Required, true, "SECONDS",
+     "the sensor goes away for SECONDS (with --outage-after) and comes back"},
+    {"outage-after", ValueKind::Required, false, "SECONDS", "the outage starts SECONDS after the start"},
+    {"outage-link", ValueKind::Required, true, "LINK",
+     "after an outage the pty comes back as LINK (off: under its own link)"},
     {"delay", ValueKind::Required, true, "MS", "fault: delay the reply by MS milliseconds"},
     {"data-delay", ValueKind::Required, true, "MS", "fault: header on time, data block MS later"},
     {"no-reply", ValueKind::None, true, "", "fault: do not answer"},
@@ -75,6 +82,21 @@ bool ParseNumber(const std::string &text, long minimum, long maximum, long &valu
     if (text.empty() || errno != 0 || *end != '\0' || parsed < minimum || parsed > maximum) {
         error = "\"" + text + "\" is not a number from " + std::to_string(minimum) + " to " +
                 std::to_string(maximum);
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+// Seconds with a fraction, 0 to kMaxOutageSeconds.
+bool ParseSeconds(const std::string &text, double &value, std::string &error)
+{
+    errno = 0;
+    char *end = nullptr;
+    double parsed = std::strtod(text.c_str(), &end);
+    if (text.empty() || errno != 0 || *end != '\0' || !(parsed >= 0.0 && parsed <= kMaxOutageSeconds)) {
+        error =
+            "\"" + text + "\" is not a number of seconds from 0 to " + std::to_string((int)kMaxOutageSeconds);
         return false;
     }
     value = parsed;
@@ -207,6 +229,12 @@ bool ApplyIdentitySetting(const std::string &name, const std::string &value, std
     }
     if (name == "verbose")
         return ParseFlag(value, g_options.verbose, error);
+    if (name == "outage")
+        return ParseSeconds(value, g_options.outageSeconds, error);
+    if (name == "outage-link") {
+        g_options.outageLink = value == "off" ? std::string() : value;
+        return true;
+    }
     return ApplyFaultSetting(name, value, error);
 }
 
@@ -247,6 +275,8 @@ bool ApplyStartSetting(const std::string &name, const std::string &value, std::s
         g_options.markPeriodMs = (int)number;
         return true;
     }
+    if (name == "outage-after")
+        return ParseSeconds(value, g_options.outageAfterSeconds, error);
     if (name == "baud") {
         if (!ParseNumber(value, 0, 65535, number, error))
             return false;
@@ -254,6 +284,17 @@ bool ApplyStartSetting(const std::string &name, const std::string &value, std::s
         return true;
     }
     return ApplyIdentitySetting(name, value, error);
+}
+
+// An outage on the command line needs both its length and its start.
+bool CheckOutageOptions(std::string &error)
+{
+    bool hasLength = g_options.outageSeconds >= 0.0;
+    bool hasStart = g_options.outageAfterSeconds >= 0.0;
+    if (hasLength == hasStart)
+        return true;
+    error = hasLength ? "--outage needs --outage-after" : "--outage-after needs --outage";
+    return false;
 }
 
 } // namespace
@@ -321,7 +362,7 @@ ParseOutcome ParseCommandLine(int argc, char **argv, std::string &error)
     }
     if (!g_options.tcp && g_options.ptyLink.empty())
         g_options.tcp = true;
-    return ParseOutcome::Run;
+    return CheckOutageOptions(error) ? ParseOutcome::Run : ParseOutcome::Error;
 }
 
 void PrintUsage(FILE *out)
@@ -348,5 +389,7 @@ void PrintUsage(FILE *out)
                       "\"delay 2900\", \"fault-command 8\", \"bad-data-crc 1\", \"pace off\", \"clear\".\n"
                       "A fault value of \"off\" switches it off; \"clear\" switches every fault off.\n"
                       "Each line is answered on stdout by \"chromix-sim: ok LINE\" or\n"
-                      "\"chromix-sim: error MESSAGE\".\n");
+                      "\"chromix-sim: error MESSAGE\".\n\n"
+                      "\"outage SECONDS\" makes the sensor go away at once: \"chromix-sim: gone\", then\n"
+                      "after SECONDS the transport lines again and \"chromix-sim: back\".\n");
 }

@@ -44,6 +44,12 @@ struct SimOptions {
     bool cycleReplySet = false;
     int cycleScans = 0;
     int cycleElapsed = 0;
+    // An outage: the sensor goes away for outageSeconds, on the command line
+    // outageAfterSeconds after it is ready (-1: not given); the pty comes back under
+    // outageLink when that is set.
+    double outageSeconds = -1.0;
+    double outageAfterSeconds = -1.0;
+    std::string outageLink;
     FaultSettings faults;
 };
 

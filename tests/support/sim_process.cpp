@@ -212,6 +212,26 @@ bool SendSimControl(SimProcess &sim, const std::string &line, double timeoutSeco
     return answer == "chromix-sim: ok " + line;
 }
 
+bool StartSimOutage(SimProcess &sim, double seconds, double timeoutSeconds)
+{
+    std::ostringstream line;
+    line << "outage " << seconds;
+    std::string gone;
+    return SendSimControl(sim, line.str(), timeoutSeconds) &&
+           WaitForSimLine(sim, "chromix-sim: gone", gone, timeoutSeconds);
+}
+
+bool WaitForSimBack(SimProcess &sim, double timeoutSeconds)
+{
+    size_t first = sim.linesSeen;
+    std::string back;
+    if (!WaitForSimLine(sim, "chromix-sim: back", back, timeoutSeconds))
+        return false;
+    for (size_t i = first; i < sim.linesSeen; ++i)
+        ParseReadyLine(sim, sim.lines[i]);
+    return true;
+}
+
 long long SimPushCount(SimProcess &sim)
 {
     const std::string prefix = "chromix-sim: push-count ";

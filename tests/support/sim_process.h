@@ -38,6 +38,12 @@ bool StartSim(SimProcess &sim, const std::vector<std::string> &arguments, double
 bool SendSimControl(SimProcess &sim, const std::string &line, double timeoutSeconds = 5.0);
 // Waits for the next stdout line starting with prefix (lines matched before are skipped).
 bool WaitForSimLine(SimProcess &sim, const std::string &prefix, std::string &line, double timeoutSeconds);
+// Makes the simulator go away for the given seconds ("outage" control line) and waits
+// until it is gone.
+bool StartSimOutage(SimProcess &sim, double seconds, double timeoutSeconds = 5.0);
+// Waits for "chromix-sim: back" after an outage and takes the transport lines printed
+// with it (tcpPort, ptyDevice, linkPath).
+bool WaitForSimBack(SimProcess &sim, double timeoutSeconds);
 // The simulator's count of auto-send frames pushed since its start ("push-count"
 // control line); -1 when it does not answer.
 long long SimPushCount(SimProcess &sim);
