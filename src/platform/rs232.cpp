@@ -12,6 +12,9 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <grp.h>
+#ifdef __linux__
+#include <linux/serial.h>
+#endif
 #include <string>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
@@ -43,6 +46,7 @@ struct ComPort {
     QSerialPort *serial = nullptr;
     int timeoutMs = kDefaultTimeoutMs;
     int errorBits = 0;
+    bool lowLatency = false; // the driver passes received bytes on at once
 };
 
 ComPort g_ports[kMaxComPort + 1];
@@ -179,6 +183,27 @@ AccessDenial DenialAfterFailedOpen(QSerialPort::SerialPortError error, const std
     return denial;
 }
 
+// Many USB serial adapters hold received bytes for up to 16 ms before passing them on,
+// which caps a request-reply loop at about 60 exchanges a second; in low latency
+// mode they pass every byte on at once. Drivers without the setting (a
+// pseudo-terminal) refuse it and the port works as before. True when the driver took
+// it.
+bool RequestLowLatency(int fd)
+{
+#ifdef __linux__
+    serial_struct settings{};
+    if (ioctl(fd, TIOCGSERIAL, &settings) != 0)
+        return false;
+    settings.flags |= ASYNC_LOW_LATENCY;
+    if (ioctl(fd, TIOCSSERIAL, &settings) != 0 || ioctl(fd, TIOCGSERIAL, &settings) != 0)
+        return false;
+    return (settings.flags & ASYNC_LOW_LATENCY) != 0;
+#else
+    (void)fd;
+    return false;
+#endif
+}
+
 int PendingInKernel(QSerialPort *serial)
 {
     int pending = 0;
@@ -206,7 +231,6 @@ int WriteAtOnce(QSerialPort *serial, const unsigned char *buffer, int count)
 int OpenComConfig(int port, const char *deviceName, long baudRate, int parity, int dataBits, int stopBits,
                   int inputQueueSize, int outputQueueSize)
 {
-    (void)deviceName;
     (void)outputQueueSize;
     if (!ValidPortNumber(port))
         return kErrInvalidPort;
@@ -215,7 +239,9 @@ int OpenComConfig(int port, const char *deviceName, long baudRate, int parity, i
     int settings = CheckLineSettings(baudRate, parity, dataBits, stopBits);
     if (settings < 0)
         return settings;
-    std::string path = ComDevicePath(port);
+    // A device name opens that device under the port's number: an adapter that came
+    // back as another device keeps the number the operator chose.
+    std::string path = deviceName && *deviceName ? std::string(deviceName) : ComDevicePath(port);
     if (path.empty())
         return kErrNoSerialPort;
 
@@ -239,6 +265,7 @@ int OpenComConfig(int port, const char *deviceName, long baudRate, int parity, i
     WatchPortErrors(port, serial);
     g_ports[port] = ComPort();
     g_ports[port].serial = serial;
+    g_ports[port].lowLatency = RequestLowLatency((int)serial->handle());
     return 0;
 }
 
@@ -385,6 +412,14 @@ int GetComStat(int port)
     int bits = g_ports[port].errorBits;
     g_ports[port].errorBits = 0;
     return bits;
+}
+
+int GetComLowLatency(int port)
+{
+    int code = 0;
+    if (!OpenSerial(port, &code))
+        return code;
+    return g_ports[port].lowLatency ? 1 : 0;
 }
 
 long GetComBaudRate(int port)

@@ -10,6 +10,8 @@
 
 constexpr int kMaxComPort = 255;
 
+// An empty device name opens the port's own device (above); any other opens that
+// device under the port's number.
 int OpenComConfig(int port, const char *deviceName, long baudRate, int parity, int dataBits, int stopBits,
                   int inputQueueSize, int outputQueueSize);
 int CloseCom(int port); // harmless when the port is not open
@@ -23,6 +25,9 @@ int GetInQLen(int port);
 int GetOutQLen(int port);      // bytes not yet sent, in the port's buffer and the driver's
 int GetComStat(int port);      // error bits since the last call; above 0 means an error
 long GetComBaudRate(int port); // the speed the open port runs at, 0 when not open
+// 1 when the driver passes received bytes on at once (low latency, asked for on every
+// open), 0 when it refused (a pseudo-terminal does); negative when not open.
+int GetComLowLatency(int port);
 
 // After OpenComConfig failed: 1 when the system refused the current user access to
 // the port's device, with the device path and the name of the group that owns it

@@ -2,7 +2,7 @@
 // COM number mapping and the port finder.
 #include "platform/com_devices.h"
 #include "platform/rs232.h"
-#include "ui/ui_init.h"
+#include "pty_port_fixture.h"
 #include "ui/userint.h"
 
 #include <QTimer>
@@ -14,10 +14,8 @@
 #include <filesystem>
 #include <grp.h>
 #include <poll.h>
-#include <pty.h>
 #include <string>
 #include <sys/stat.h>
-#include <termios.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -32,45 +30,9 @@ double Now()
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-class Rs232Test : public ::testing::Test
+class Rs232Test : public PtyPortTest
 {
   protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/chromix-rs232-XXXXXX";
-        dir = mkdtemp(pattern);
-        SetProjectDirOverride(dir.c_str());
-        mkdir((dir + "/ports").c_str(), 0755);
-    }
-
-    void TearDown() override
-    {
-        for (int port = 1; port <= kMaxComPort; ++port)
-            CloseCom(port);
-        for (int fd : fds)
-            close(fd);
-        SetProjectDirOverride(nullptr);
-        std::filesystem::remove_all(dir);
-    }
-
-    // A pseudo-terminal linked as COM<port>; returns its master side.
-    int LinkPty(int port)
-    {
-        int master = -1, slave = -1;
-        char name[256] = "";
-        EXPECT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
-        termios settings;
-        tcgetattr(slave, &settings);
-        cfmakeraw(&settings);
-        tcsetattr(slave, TCSANOW, &settings);
-        fds.push_back(master);
-        fds.push_back(slave);
-        EXPECT_EQ(symlink(name, LinkPath(port).c_str()), 0);
-        return master;
-    }
-
-    std::string LinkPath(int port) const { return dir + "/ports/COM" + std::to_string(port); }
-
     static int Open(int port, long baud = 115200)
     {
         return OpenComConfig(port, "", baud, 0, 8, 1, 1024, 1024);
@@ -102,9 +64,6 @@ class Rs232Test : public ::testing::Test
         }
         return queued;
     }
-
-    std::string dir;
-    std::vector<int> fds;
 };
 
 } // namespace
@@ -228,6 +187,23 @@ TEST_F(Rs232Test, WritesReadsQueueLengthAndFlushOverAPseudoTerminal)
     reader.join();
     EXPECT_TRUE(sent == large);
     EXPECT_EQ(GetOutQLen(5), 0);
+}
+
+// An adapter that came back as another device is opened by its device name under the
+// port number it had. Low latency is asked for on every open; a pseudo-terminal
+// refuses it and the port is open all the same.
+TEST_F(Rs232Test, DeviceNameOpensThatDeviceUnderThePortNumber)
+{
+    std::string device;
+    int master = OpenPty(&device);
+    ASSERT_EQ(OpenComConfig(17, device.c_str(), 115200, 0, 8, 1, 1024, 1024), 0);
+    const unsigned char request[3] = {0x55, 0x07, 0x00};
+    EXPECT_EQ(ComWrt(17, request, 3), 3);
+    EXPECT_EQ(ReadMaster(master, 3), Bytes(request, request + 3));
+    EXPECT_EQ(GetComLowLatency(17), 0);
+    EXPECT_EQ(CloseCom(17), 0);
+    EXPECT_EQ(GetComLowLatency(17), -3);
+    EXPECT_EQ(OpenComConfig(17, "/nonexistent/tty", 115200, 0, 8, 1, 1024, 1024), -6);
 }
 
 TEST_F(Rs232Test, ReadWaitsForTheTimeOutWithoutDispatchingEvents)
