@@ -6,6 +6,9 @@
 #include <QSerialPortInfo>
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -58,6 +61,14 @@ std::vector<std::string> SystemSerialDevices()
     return devices;
 }
 
+bool SameDevice(const std::string &first, const std::string &second)
+{
+    char resolvedFirst[PATH_MAX], resolvedSecond[PATH_MAX];
+    if (realpath(first.c_str(), resolvedFirst) && realpath(second.c_str(), resolvedSecond))
+        return std::strcmp(resolvedFirst, resolvedSecond) == 0;
+    return first == second;
+}
+
 bool DevicePresent(int port, const std::vector<std::string> &systemDevices)
 {
     std::string path = ComDevicePath(port);
@@ -87,6 +98,28 @@ std::string ComDevicePath(int port)
 bool ComDevicePresent(int port)
 {
     return DevicePresent(port, SystemSerialDevices());
+}
+
+int ComPortOfDevice(const std::string &device)
+{
+    for (int port = 1; port <= kMaxComPort; ++port) {
+        std::string path = ComDevicePath(port);
+        if (!path.empty() && SameDevice(path, device))
+            return port;
+    }
+    return 0;
+}
+
+int ListComPorts(ComPortInfo ports[], int maxPorts)
+{
+    if (!ports || maxPorts <= 0)
+        return 0;
+    std::vector<int> numbers((size_t)maxPorts);
+    int reserved = 0;
+    int count = LocateCom(&reserved, numbers.data(), maxPorts);
+    for (int i = 0; i < count; ++i)
+        GetComPortInfo(numbers[(size_t)i], &ports[i]);
+    return count;
 }
 
 int LocateCom(int *reserved, int ports[], int maxPorts)
