@@ -41,6 +41,7 @@ struct Conversation {
 
 std::map<unsigned, Conversation> g_conversations;
 unsigned g_nextHandle = 1;
+bool g_connectCancelled = false; // CancelTCPConnect during the current connect's wait
 
 Conversation *FindConversation(unsigned handle)
 {
@@ -162,7 +163,7 @@ int WaitForConnected(QTcpSocket *socket, unsigned timeoutMs)
     while (!finished && socket->state() != QAbstractSocket::ConnectedState) {
         double remaining = (double)timeoutMs / 1000.0 - (double)clock.elapsed() / 1000.0;
         // A program being closed does not wait for the connection either.
-        if (remaining <= 0.0 || QuitRequested()) {
+        if (remaining <= 0.0 || QuitRequested() || g_connectCancelled) {
             result = kTcpTimeout;
             break;
         }
@@ -198,6 +199,7 @@ int ConnectToTCPServerEx(unsigned *handle, unsigned portNumber, const char *serv
         return kTcpInvalidParameter;
     if (serverHostName[0] == '\0')
         return kTcpFailedToConnect;
+    g_connectCancelled = false;
     auto *socket = new QTcpSocket();
     socket->connectToHost(QString::fromUtf8(serverHostName), (quint16)portNumber);
     int result = WaitForConnected(socket, timeoutMs);
@@ -220,6 +222,11 @@ int ConnectToTCPServerEx(unsigned *handle, unsigned portNumber, const char *serv
     if (socket->bytesAvailable() > 0)
         ScheduleDataReady(newHandle);
     return 0;
+}
+
+void CancelTCPConnect(void)
+{
+    g_connectCancelled = true;
 }
 
 int DisconnectFromTCPServer(unsigned handle)

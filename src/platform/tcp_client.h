@@ -10,6 +10,10 @@ typedef int (*tcpFuncPtr)(unsigned handle, int event, int error, void *callbackD
 
 int ConnectToTCPServerEx(unsigned *handle, unsigned portNumber, const char *serverHostName,
                          tcpFuncPtr callback, void *callbackData, unsigned timeoutMs, int localPortOption);
+// Ends a connect that is under way at once with the time-out code: a callback that
+// runs nested in the connect's wait (STOP during a reconnection attempt) calls it, so
+// that nobody waits for an unreachable host's time-out.
+void CancelTCPConnect(void);
 int DisconnectFromTCPServer(unsigned handle);
 int ClientTCPWrite(unsigned handle, const void *data, int size, unsigned timeoutMs);
 int ClientTCPRead(unsigned handle, void *buffer, int size, unsigned timeoutMs);

@@ -3,6 +3,7 @@
 #include "platform/tcp_client.h"
 #include "ui/userint.h"
 
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
@@ -168,6 +169,14 @@ TEST_F(TcpClientTest, ConnectResults)
     double elapsed = Now() - start;
     EXPECT_GE(elapsed, 0.99);
     EXPECT_LT(elapsed, 1.5);
+
+    // Cancelled from a callback that runs in its wait, the connect ends at once.
+    QTimer::singleShot(100, [] { CancelTCPConnect(); });
+    start = Now();
+    EXPECT_EQ(
+        ConnectToTCPServerEx(&other, (unsigned)fullPort, "127.0.0.1", RecordingHandler, nullptr, 5000, 0),
+        -11);
+    EXPECT_LT(Now() - start, 0.5);
     for (int fd : queued)
         close(fd);
     close(full);
