@@ -5,11 +5,11 @@
 #include "convtable/conv_file.h"
 #include "convtable/conv_table.h"
 #include "convtable/conv_texts.h"
-#include "link/connection.h"
+#include "app/dimming.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 namespace

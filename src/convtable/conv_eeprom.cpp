@@ -6,10 +6,10 @@
 #include "app/language.h"
 #include "convtable/conv_table.h"
 #include "convtable/conv_texts.h"
-#include "link/connection.h"
+#include "app/status_box.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>

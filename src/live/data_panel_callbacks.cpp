@@ -3,12 +3,12 @@
 #include "app/app_state.h"
 #include "app/child_panels.h"
 #include "app/long_operation.h"
-#include "link/connection.h"
+#include "app/dimming.h"
 #include "live/live_display.h"
 #include "live/live_loop.h"
 #include "live/live_texts.h"
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 #include "params/param_form.h"
 #include "ui/userint.h"
 
@@ -46,14 +46,7 @@ void ScaleChartsOnClick(int event)
 
 int CBF_ButtonGo(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_COMMIT:
-        RunLivePolling();
-        break;
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonGo);
-        break;
-    }
+    AnswerCommit(event, kHelpButtonGo, RunLivePolling);
     return 0;
 }
 

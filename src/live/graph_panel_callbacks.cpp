@@ -3,7 +3,7 @@
 #include "app/child_panels.h"
 #include "live/graph_panel.h"
 #include "live/live_texts.h"
-#include "panels/callbacks.h"
+#include "resource/callbacks.h"
 #include "ui/userint.h"
 
 int CBF_ButtonShowGraph(int, int, int event, void *, int, int)
@@ -34,14 +34,7 @@ int CBF_ButtonCloseGP(int, int, int event, void *, int, int)
 
 int CBF_EditSignal(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_COMMIT:
-        SetGraphVisible();
-        break;
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditSignal);
-        break;
-    }
+    AnswerCommit(event, kHelpEditSignal, SetGraphVisible);
     return 0;
 }
 

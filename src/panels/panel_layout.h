@@ -9,6 +9,7 @@
 // in the same kind of strip above its frame.
 
 #include "panels/ctrl_builders.h"
+#include "app/dimming.h"
 #include "ui/panel_defs.h"
 
 #include <string>
@@ -88,6 +89,16 @@ PageDef ConversionTablePageDef();
 PageDef RecorderPageDef();
 PageDef ScopePageDef();
 PageDef OffsetPageDef();
+
+// The dimming roles of each page's and panel's controls that need the sensor (beside
+// their definitions)
+DimTable ConnectionPageDims();
+DimTable MainPanelDims();
+DimTable RecorderPageDims();
+DimTable OffsetPageDims();
+DimTable ScopePageDims();
+DimTable ConversionTablePageDims();
+DimTable ConversionPanelDims();
 
 // The six panels (*_panel_def.cpp)
 PanelDef ConvPanelDef();

@@ -2,7 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/language.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "params/parameter_set.h"
 #include "ui/userint.h"
 

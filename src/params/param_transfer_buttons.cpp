@@ -1,9 +1,9 @@
 // SEND, GET and the RAM / EEPROM / FILE selectors of the main panel.
 #include "app/app_state.h"
 #include "app/long_operation.h"
-#include "link/connection.h"
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
+#include "app/dimming.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 #include "params/param_file.h"
 #include "params/param_help_texts.h"
 #include "params/param_transfer.h"

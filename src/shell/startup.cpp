@@ -4,11 +4,12 @@
 #include "app/child_panels.h"
 #include "app/long_operation.h"
 #include "convtable/conv_table.h"
-#include "link/connection.h"
+#include "app/dimming.h"
+#include "connection/connection.h"
 #include "link/link_state.h"
-#include "live/recorder.h"
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
+#include "recorder/recorder.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 #include "panels/panel_resource.h"
 #include "params/param_form.h"
 #include "platform/rs232.h"
@@ -129,6 +130,7 @@ void InitAll(void)
 
     GetConnectionSettingsFromFile();
     InitConnectPanel();
+    ReportLinkFailuresOnConnectionPage();
     SetButtonsDimmed(DIM_ALL_GROUPS, 1);
     TryToConnect();
     if (g_link.sensorConnected == 1)

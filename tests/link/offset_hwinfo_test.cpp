@@ -2,12 +2,13 @@
 // request frames of the four offset operations and what the page shows, the factor's
 // range, the exact hardware info file for the simulator's identity, a cancelled
 // dialog, a file that cannot be written, a link failure part-way, a short reply.
-#include "link_test_env.h"
+#include "support/link_test_env.h"
 
+#include "app/dimming.h"
 #include "app/app_state.h"
-#include "link/connection.h"
+#include "connection/connection.h"
 #include "link/link_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "support/popup_script.h"
 #include "support/program_fixture.h"
 #include "support/sim_process.h"

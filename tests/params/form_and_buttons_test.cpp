@@ -2,11 +2,12 @@
 // gesture, SEND/GET and the memory selectors.
 #include "param_test_env.h"
 
+#include "app/dimming.h"
 #include "app/app_state.h"
 #include "app/long_operation.h"
-#include "link/connection.h"
+#include "connection/connection.h"
 #include "live/live_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "params/param_controls.h"
 #include "params/param_form.h"
 #include "params/parameter_set.h"

@@ -3,7 +3,7 @@
 #include "app/app_state.h"
 #include "app/long_operation.h"
 #include "link/link_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "params/parameter_set.h"
 #include "shell/panel_language.h"
 #include "shell/process_state.h"
