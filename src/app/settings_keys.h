@@ -38,4 +38,3 @@ constexpr const char *kDefaultParameterFile = "Parameter.ini";
 constexpr const char *kDefaultRecorderFile = "RecordFile.dat";
 constexpr const char *kDefaultHardwareFile = "HardwareInitialFile.ini";
 constexpr const char *kDefaultConvTableFile = "ConversionTableFile.ini";
-

@@ -1,17 +1,17 @@
 // Callbacks of the connection page's controls: a right click shows the control's help
 // text, a commit performs its action.
 #include "app/app_state.h"
-#include "app/settings_keys.h"
 #include "app/dimming.h"
+#include "app/settings_keys.h"
 #include "app/status_box.h"
 #include "connection/connection.h"
-#include "link/link_state.h"
 #include "connection/connection_texts.h"
+#include "link/link_state.h"
 #include "link/link_texts.h"
 #include "link/transport.h"
+#include "platform/rs232.h"
 #include "resource/callbacks.h"
 #include "resource/panel_ids.h"
-#include "platform/rs232.h"
 #include "toolbox/combobox.h"
 #include "ui/userint.h"
 

@@ -4,15 +4,15 @@
 #include "app/dimming.h"
 #include "app/status_box.h"
 #include "connection/connection.h"
-#include "link/exchange.h"
+#include "connection/connection_texts.h"
 #include "connection/firmware_text.h"
+#include "link/exchange.h"
 #include "link/link_failure.h"
 #include "link/link_state.h"
-#include "connection/connection_texts.h"
 #include "link/link_texts.h"
 #include "link/reply_data.h"
-#include "resource/panel_ids.h"
 #include "params/param_transfer.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>

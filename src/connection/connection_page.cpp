@@ -3,11 +3,11 @@
 #include "app/app_state.h"
 #include "app/settings_file.h"
 #include "app/settings_keys.h"
-#include "inistore/inifile.h"
 #include "connection/connection.h"
+#include "inistore/inifile.h"
 #include "link/link_state.h"
-#include "resource/panel_ids.h"
 #include "platform/paths.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstring>
@@ -56,11 +56,6 @@ void ShowConnectionSettings()
     SetCtrlVal(page, TABCONN_BAUDRATE, (int)g_link.baudIndex);
     SetCtrlVal(page, TABCONN_IPADDRESS, g_link.host);
     SetCtrlVal(page, TABCONN_PORTNUMBER, g_link.portText);
-}
-
-void Dim(int panel, int control, int dim)
-{
-    SetCtrlAttribute(panel, control, ATTR_DIMMED, dim);
 }
 
 void Show(int panel, int control, int visible)

@@ -2,14 +2,14 @@
 #include "app/app_state.h"
 #include "app/status_box.h"
 #include "connection/connection.h"
+#include "connection/connection_texts.h"
 #include "link/exchange.h"
 #include "link/link_failure.h"
 #include "link/link_state.h"
-#include "connection/connection_texts.h"
 #include "link/link_texts.h"
 #include "link/transport.h"
-#include "resource/panel_ids.h"
 #include "platform/rs232.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 #include <climits>

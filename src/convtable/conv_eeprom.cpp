@@ -4,9 +4,9 @@
 
 #include "app/app_state.h"
 #include "app/language.h"
+#include "app/status_box.h"
 #include "convtable/conv_table.h"
 #include "convtable/conv_texts.h"
-#include "app/status_box.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "resource/panel_ids.h"

@@ -1,18 +1,18 @@
 #include "hwinfo/hwinfo_file.h"
 
 #include "app/app_state.h"
-#include "inistore/inifile.h"
 #include "app/status_box.h"
-#include "link/exchange.h"
 #include "hwinfo/hwinfo_texts.h"
+#include "inistore/inifile.h"
+#include "link/exchange.h"
 #include "link/link_state.h"
 #include "offset/offset.h"
-#include "resource/panel_ids.h"
 #include "params/param_file.h"
 #include "params/param_file_keys.h"
 #include "params/param_form.h"
 #include "params/param_transfer.h"
 #include "platform/paths.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>

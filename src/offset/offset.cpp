@@ -6,8 +6,8 @@
 #include "app/status_box.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
-#include "offset/offset_texts.h"
 #include "offset/offset_reply.h"
+#include "offset/offset_texts.h"
 #include "resource/panel_ids.h"
 #include "ui/userint.h"
 

@@ -1,10 +1,10 @@
 // Callbacks of the offset compensation page. Every sensor operation runs with the
 // sensor controls dimmed; the close button locks the page again.
 #include "app/app_state.h"
-#include "app/long_operation.h"
 #include "app/dimming.h"
-#include "offset/offset_texts.h"
+#include "app/long_operation.h"
 #include "offset/offset.h"
+#include "offset/offset_texts.h"
 #include "resource/callbacks.h"
 #include "resource/panel_ids.h"
 #include "ui/userint.h"
@@ -41,10 +41,7 @@ void CloseOffsetPage()
 
 int CBF_ButtonCloseOffsetCompensation(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_RIGHT_CLICK)
-        ShowHelpPopup(kHelpClosePanel);
-    else if (event == EVENT_COMMIT)
-        CloseOffsetPage();
+    AnswerCommit(event, kHelpClosePanel, CloseOffsetPage);
     return 0;
 }
 

@@ -2,9 +2,9 @@
 // unlocks the offset compensation page: the basic one without, the extended one with
 // the settling-time factor editable and its send button shown.
 #include "app/app_state.h"
+#include "offset/offset_texts.h"
 #include "resource/callbacks.h"
 #include "resource/panel_ids.h"
-#include "offset/offset_texts.h"
 #include "toolbox/password.h"
 #include "ui/userint.h"
 

@@ -2,9 +2,9 @@
 // button that stores the conversion data in the sensor with its progress line, and
 // CLOSE.
 #include "app/dimming.h"
+#include "panels/panel_layout.h"
 #include "resource/callbacks.h"
 #include "resource/panel_ids.h"
-#include "panels/panel_layout.h"
 
 namespace
 {

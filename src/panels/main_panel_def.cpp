@@ -2,10 +2,10 @@
 // logo) and the main tab control with its seven pages. The four child panels take
 // the area right of the tab control; start-up places them there.
 #include "app/dimming.h"
-#include "resource/callbacks.h"
 #include "panels/decor_ids.h"
-#include "resource/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {

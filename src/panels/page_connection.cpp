@@ -5,10 +5,10 @@
 // TCP/IP controls (IP ADDRESS, PORT NUMBER) share the rows under PROTOCOL; only the
 // selected transport's set is visible, RS-232 at first.
 #include "app/dimming.h"
-#include "resource/callbacks.h"
 #include "panels/decor_ids.h"
-#include "resource/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {

@@ -2,10 +2,10 @@
 // framed groups below it (edit, file, sensor EEPROM). The curve itself is drawn on
 // the conversion panel beside the tab control.
 #include "app/dimming.h"
-#include "resource/callbacks.h"
 #include "panels/decor_ids.h"
-#include "resource/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {

@@ -3,10 +3,10 @@
 // button, and the page's close button. Rows follow the order of work: read or
 // calculate, check or edit, send.
 #include "app/dimming.h"
-#include "resource/callbacks.h"
 #include "panels/decor_ids.h"
-#include "resource/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {

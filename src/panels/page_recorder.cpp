@@ -6,10 +6,10 @@
 // MANUAL RECORD (mode 2) and START TRIG REC (mode 3) share one button place. The
 // initial visibility is that of mode 0.
 #include "app/dimming.h"
-#include "resource/callbacks.h"
 #include "panels/decor_ids.h"
-#include "resource/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {

@@ -2,10 +2,10 @@
 // a scan, and the printed report with its comment. The traces themselves are drawn
 // on the scope panel beside the tab control.
 #include "app/dimming.h"
-#include "resource/callbacks.h"
 #include "panels/decor_ids.h"
-#include "resource/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {

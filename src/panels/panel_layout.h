@@ -8,8 +8,8 @@
 // toggle buttons carry theirs as the caption. A group's heading is a text message
 // in the same kind of strip above its frame.
 
-#include "panels/ctrl_builders.h"
 #include "app/dimming.h"
+#include "panels/ctrl_builders.h"
 #include "ui/panel_defs.h"
 
 #include <string>

@@ -10,9 +10,9 @@
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "link/reply_data.h"
-#include "resource/panel_ids.h"
 #include "params/param_form.h"
 #include "params/parameter_set.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>

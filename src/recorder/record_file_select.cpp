@@ -3,12 +3,12 @@
 #include "app/app_state.h"
 #include "app/language.h"
 #include "app/settings_keys.h"
+#include "platform/paths.h"
 #include "recorder/record_file.h"
 #include "recorder/record_progress.h"
 #include "recorder/recorder.h"
 #include "recorder/recorder_texts.h"
 #include "resource/panel_ids.h"
-#include "platform/paths.h"
 #include "ui/userint.h"
 
 #include <string>

@@ -1,21 +1,21 @@
 // START TRIG REC: mode 3, every frame the sensor pushes after an auto-send start, until
 // STOP, a mode change or a link failure. The sensor is told to stop sending however
 // the recording ended.
+#include "app/dimming.h"
 #include "app/language.h"
 #include "app/long_operation.h"
-#include "app/dimming.h"
 #include "link/exchange.h"
 #include "link/frame.h"
 #include "link/link_state.h"
-#include "recorder/auto_send.h"
 #include "live/display_pace.h"
+#include "platform/rs232.h"
+#include "recorder/auto_send.h"
 #include "recorder/pushed_frames.h"
 #include "recorder/record_progress.h"
 #include "recorder/recorder.h"
 #include "recorder/recorder_state.h"
 #include "recorder/recorder_texts.h"
 #include "resource/panel_ids.h"
-#include "platform/rs232.h"
 #include "ui/userint.h"
 
 namespace

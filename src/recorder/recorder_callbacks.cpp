@@ -1,13 +1,27 @@
 // Callbacks of the recorder page.
-#include "app/long_operation.h"
+#include "app/app_state.h"
 #include "app/dimming.h"
+#include "app/long_operation.h"
 #include "live/graph_panel.h"
-#include "recorder/recorder_texts.h"
 #include "recorder/recorder.h"
 #include "recorder/recorder_texts.h"
 #include "resource/callbacks.h"
 #include "resource/panel_ids.h"
 #include "ui/userint.h"
+
+namespace
+{
+
+// MANUAL RECORD stays dimmed while its row is taken.
+void RecordManuallyDimmed()
+{
+    int page = g_app.mainPages[PAGE_RECORDER];
+    SetCtrlAttribute(page, TABREC_MANUAL, ATTR_DIMMED, 1);
+    RecordManually();
+    SetCtrlAttribute(page, TABREC_MANUAL, ATTR_DIMMED, 0);
+}
+
+} // namespace
 
 void StartIntervalRecording(void)
 {
@@ -43,14 +57,7 @@ int CBF_ButtonStartRecord(int, int, int event, void *, int, int)
 
 int CBF_ButtonStopRecord(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_COMMIT:
-        StopLoop(LOOP_LIVE);
-        break;
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonStopRecord);
-        break;
-    }
+    AnswerCommit(event, kHelpButtonStopRecord, StopLivePolling);
     return 0;
 }
 
@@ -60,18 +67,9 @@ int CBF_ButtonStartTrigRec(int, int, int event, void *, int, int)
     return 0;
 }
 
-int CBF_ButtonManualRecord(int panel, int control, int event, void *, int, int)
+int CBF_ButtonManualRecord(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_COMMIT:
-        SetCtrlAttribute(panel, control, ATTR_DIMMED, 1);
-        RecordManually();
-        SetCtrlAttribute(panel, control, ATTR_DIMMED, 0);
-        break;
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonManualRecord);
-        break;
-    }
+    AnswerCommit(event, kHelpButtonManualRecord, RecordManuallyDimmed);
     return 0;
 }
 

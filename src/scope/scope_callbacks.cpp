@@ -4,9 +4,9 @@
 #include "app/app_state.h"
 #include "app/child_panels.h"
 #include "app/dimming.h"
-#include "scope/scope_texts.h"
-#include "scope/scope.h"
 #include "resource/callbacks.h"
+#include "scope/scope.h"
+#include "scope/scope_texts.h"
 #include "ui/userint.h"
 
 namespace
@@ -35,6 +35,25 @@ void DimTriggerFields(int mode)
     int preTriggerDimmed = mode == kTriggerSingleShot;
     SetCtrlAttribute(ScopePage(), TABSCOPE_TRIGLEVEL, ATTR_DIMMED, levelDimmed);
     SetCtrlAttribute(ScopePage(), TABSCOPE_PRETRIG, ATTR_DIMMED, preTriggerDimmed);
+}
+
+void DimFieldsOfTriggerMode()
+{
+    int mode = 0;
+    GetCtrlVal(ScopePage(), TABSCOPE_TRIGMODE, &mode);
+    DimTriggerFields(mode);
+}
+
+void PlotSelectedScopeSignals()
+{
+    int selection = -1;
+    GetCtrlVal(g_app.scopePanel, SCOPEP_SIGNAL, &selection);
+    PlotScopeSignals(selection);
+}
+
+void ShowDataPanel()
+{
+    ShowChildPanelDisp(g_app.dataPanel);
 }
 
 void RunScan()
@@ -67,14 +86,7 @@ void RunGetCycleTime()
 
 int CBF_ButtonCloseSP(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_COMMIT:
-        ShowChildPanelDisp(g_app.dataPanel);
-        break;
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpClosePanel);
-        break;
-    }
+    AnswerCommit(event, kHelpClosePanel, ShowDataPanel);
     return 0;
 }
 
@@ -84,19 +96,9 @@ int CBF_ButtonZoomScope11(int, int, int event, void *, int, int)
     return 0;
 }
 
-int CBF_EditScopeSignal(int panel, int control, int event, void *, int, int)
+int CBF_EditScopeSignal(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_COMMIT: {
-        int selection = -1;
-        GetCtrlVal(panel, control, &selection);
-        PlotScopeSignals(selection);
-        break;
-    }
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditScopeSignal);
-        break;
-    }
+    AnswerCommit(event, kHelpEditScopeSignal, PlotSelectedScopeSignals);
     return 0;
 }
 
@@ -158,19 +160,9 @@ int CBF_EditScopeComment(int panel, int control, int event, void *, int, int)
     return 0;
 }
 
-int CBF_EditTriggerMode(int panel, int control, int event, void *, int, int)
+int CBF_EditTriggerMode(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_COMMIT: {
-        int mode = 0;
-        GetCtrlVal(panel, control, &mode);
-        DimTriggerFields(mode);
-        break;
-    }
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditTriggerMode);
-        break;
-    }
+    AnswerCommit(event, kHelpEditTriggerMode, DimFieldsOfTriggerMode);
     return 0;
 }
 

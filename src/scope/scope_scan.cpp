@@ -8,8 +8,8 @@
 #include "link/link_failure.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
-#include "scope/scope.h"
 #include "platform/rs232.h"
+#include "scope/scope.h"
 #include "ui/userint.h"
 
 #include <cstring>

@@ -1,8 +1,8 @@
 // The main panel's own callbacks: closing, resizing, and the main tab control.
 #include "app/app_state.h"
 #include "app/child_panels.h"
-#include "app/long_operation.h"
 #include "app/dimming.h"
+#include "app/long_operation.h"
 #include "recorder/recorder.h"
 #include "resource/callbacks.h"
 #include "shell/panel_settings.h"

@@ -1,9 +1,9 @@
 #include "shell/panel_language.h"
 
 #include "app/app_state.h"
-#include "resource/panel_ids.h"
-#include "platform/paths.h"
 #include "offset/offset_instruction.h"
+#include "platform/paths.h"
+#include "resource/panel_ids.h"
 #include "toolbox/localize.h"
 #include "ui/userint.h"
 

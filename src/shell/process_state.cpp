@@ -8,9 +8,9 @@
 #include "link/link_state.h"
 #include "live/graph_panel.h"
 #include "live/live_state.h"
+#include "params/parameter_set.h"
 #include "recorder/recorder_state.h"
 #include "scope/scope.h"
-#include "params/parameter_set.h"
 #include "ui/ui_init.h"
 
 void ResetProcessState(void)

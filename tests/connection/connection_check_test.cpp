@@ -2,11 +2,11 @@
 // and the Close / Offline question.
 #include "support/link_test_env.h"
 
-#include "app/dimming.h"
 #include "app/app_state.h"
+#include "app/dimming.h"
 #include "connection/connection.h"
-#include "link/exchange.h"
 #include "connection/firmware_text.h"
+#include "link/exchange.h"
 #include "link/link_state.h"
 #include "resource/panel_ids.h"
 #include "support/popup_script.h"

@@ -6,9 +6,9 @@
 #include "connection/connection.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
-#include "resource/panel_ids.h"
 #include "params/param_transfer.h"
 #include "params/parameter_set.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 namespace

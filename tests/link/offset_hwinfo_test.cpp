@@ -4,8 +4,8 @@
 // dialog, a file that cannot be written, a link failure part-way, a short reply.
 #include "support/link_test_env.h"
 
-#include "app/dimming.h"
 #include "app/app_state.h"
+#include "app/dimming.h"
 #include "connection/connection.h"
 #include "link/link_state.h"
 #include "resource/panel_ids.h"

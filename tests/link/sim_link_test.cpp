@@ -4,10 +4,10 @@
 
 #include "app/app_state.h"
 #include "link/link_state.h"
-#include "resource/panel_ids.h"
 #include "params/param_transfer.h"
 #include "params/parameter_set.h"
 #include "platform/rs232.h"
+#include "resource/panel_ids.h"
 #include "support/popup_script.h"
 #include "support/program_fixture.h"
 #include "support/sim_process.h"

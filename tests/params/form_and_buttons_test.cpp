@@ -2,15 +2,15 @@
 // gesture, SEND/GET and the memory selectors.
 #include "param_test_env.h"
 
-#include "app/dimming.h"
 #include "app/app_state.h"
+#include "app/dimming.h"
 #include "app/long_operation.h"
 #include "connection/connection.h"
 #include "live/live_state.h"
-#include "resource/panel_ids.h"
 #include "params/param_controls.h"
 #include "params/param_form.h"
 #include "params/parameter_set.h"
+#include "resource/panel_ids.h"
 #include "support/program_fixture.h"
 #include "support/ui_actions.h"
 #include "toolbox/password.h"

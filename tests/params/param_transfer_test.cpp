@@ -8,10 +8,10 @@
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "link/parameter_fields.h"
-#include "resource/callbacks.h"
-#include "resource/panel_ids.h"
 #include "params/param_transfer.h"
 #include "params/parameter_set.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 #include "support/ui_actions.h"
 #include "ui/userint.h"
 

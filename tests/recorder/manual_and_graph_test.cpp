@@ -1,8 +1,8 @@
 // MANUAL RECORD on the polled frames, and the graph panel the recorder feeds.
 #include "recorder_test_env.h"
 
-#include "app/dimming.h"
 #include "app/app_state.h"
+#include "app/dimming.h"
 #include "connection/connection.h"
 #include "live/graph_panel.h"
 #include "live/live_state.h"

@@ -3,8 +3,8 @@
 // pseudo-terminal) or to a scripted sensor, every pop-up answered by a script, and what
 // the recorder tests look at: the record file, the recorder page's displays.
 
-#include "support/raw_sensor.h"
 #include "support/popup_script.h"
+#include "support/raw_sensor.h"
 #include "support/sim_process.h"
 
 #include <gtest/gtest.h>

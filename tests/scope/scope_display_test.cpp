@@ -4,8 +4,8 @@
 #include "scope_test_env.h"
 
 #include "app/app_state.h"
-#include "scope/scope.h"
 #include "resource/panel_ids.h"
+#include "scope/scope.h"
 #include "support/ui_actions.h"
 #include "ui/ui_qt.h"
 #include "ui/userint.h"

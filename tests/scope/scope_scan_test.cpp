@@ -6,10 +6,10 @@
 #include "app/app_state.h"
 #include "app/long_operation.h"
 #include "link/link_state.h"
-#include "scope/scope.h"
+#include "platform/termination.h"
 #include "resource/callbacks.h"
 #include "resource/panel_ids.h"
-#include "platform/termination.h"
+#include "scope/scope.h"
 #include "support/ui_actions.h"
 #include "ui/userint.h"
 
