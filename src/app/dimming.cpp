@@ -42,16 +42,6 @@ void UseDimTables(const DimTable *tables, int count)
     g_dimTables = DimTables{tables, count};
 }
 
-int DimTableCount(void)
-{
-    return g_dimTables.count;
-}
-
-const DimTable &DimTableAt(int index)
-{
-    return g_dimTables.tables[index];
-}
-
 void SetButtonsDimmed(int scope, int dim)
 {
     unsigned roles = DIM_NEEDS_LINK;

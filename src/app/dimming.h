@@ -45,9 +45,6 @@ constexpr int DIM_KEEP_TRANSFER = 1;
 
 // Takes the pages' tables (the panel resource calls it before the panels load).
 void UseDimTables(const DimTable *tables, int count);
-// The tables in use, for tests that check every page's roles.
-int DimTableCount(void);
-const DimTable &DimTableAt(int index);
 
 // Dims (1) or undims (0) every control that needs the link; DIM_KEEP_TRANSFER leaves
 // the memory selectors, SEND and GET as they are. Undimming leaves CHANGE BAUDRATE and

@@ -1,12 +1,10 @@
-// The offset compensation page and the hardware info file against chromix-sim: the
-// request frames of the four offset operations and what the page shows, the factor's
-// range, the exact hardware info file for the simulator's identity, a cancelled
-// dialog, a file that cannot be written, a link failure part-way, a short reply.
+// The hardware info file against chromix-sim: the exact file for the simulator's
+// identity, a cancelled dialog, a file that cannot be written, a link failure part-way,
+// a short hardware block.
 #include "support/link_test_env.h"
 
 #include "app/app_state.h"
 #include "app/dimming.h"
-#include "connection/connection.h"
 #include "link/link_state.h"
 #include "resource/panel_ids.h"
 #include "support/popup_script.h"
@@ -26,26 +24,6 @@ namespace
 int OffsetPage()
 {
     return g_app.mainPages[PAGE_OFFSET];
-}
-
-Bytes SentFrame()
-{
-    const int length = kFrameHeaderSize + (g_link.sendBuffer[4] | g_link.sendBuffer[5] << 8);
-    return Bytes(g_link.sendBuffer, g_link.sendBuffer + length);
-}
-
-int OffsetField()
-{
-    int value = -1;
-    GetCtrlVal(OffsetPage(), TABOFFSET_OFFSETVAL, &value);
-    return value;
-}
-
-double FactorField()
-{
-    double value = -1.0;
-    GetCtrlVal(OffsetPage(), TABOFFSET_FACTOR, &value);
-    return value;
 }
 
 // The simulator's hardware block as its README describes it, as the file shows it.
@@ -85,7 +63,7 @@ std::string HardwareSection()
 
 } // namespace
 
-class OffsetAndHwInfoTest : public LinkProgramTest
+class HardwareInfoTest : public LinkProgramTest
 {
   protected:
     void SetUp() override
@@ -106,80 +84,7 @@ class OffsetAndHwInfoTest : public LinkProgramTest
     SimProcess sim;
 };
 
-TEST_F(OffsetAndHwInfoTest, OffsetOperationsSendTheirFramesAndShowTheReplies)
-{
-    ShowOffsetPage();
-    ASSERT_TRUE(ClickButton(OffsetPage(), TABOFFSET_GETOFFSET));
-    EXPECT_EQ(SentFrame(), Frame(100, 0));
-    EXPECT_EQ(OffsetField(), 0);
-    EXPECT_DOUBLE_EQ(FactorField(), 1.0);
-
-    ASSERT_TRUE(CommitNumeric(OffsetPage(), TABOFFSET_OFFSETVAL, "1234"));
-    ASSERT_TRUE(ClickButton(OffsetPage(), TABOFFSET_SENDOFFSET));
-    EXPECT_EQ(SentFrame(), Frame(100, 2, {0xD2, 0x04}));
-
-    // Tenths cut toward zero (a value set with more digits than the field shows), the
-    // largest factor that 16 bits carry, and typed factors as shown.
-    const struct {
-        const char *typed;
-        unsigned tenths;
-    } factors[] = {{nullptr, 10}, {"2.3", 23}, {"6553.5", 65535}, {"2.5", 25}};
-    for (const auto &factor : factors) {
-        if (factor.typed) {
-            ASSERT_TRUE(CommitNumeric(OffsetPage(), TABOFFSET_FACTOR, factor.typed));
-        } else {
-            SetCtrlVal(OffsetPage(), TABOFFSET_FACTOR, 1.06);
-        }
-        ASSERT_TRUE(ClickButton(OffsetPage(), TABOFFSET_SENDFACTOR));
-        EXPECT_EQ(SentFrame(),
-                  Frame(100, 3, {(unsigned char)factor.tenths, (unsigned char)(factor.tenths >> 8)}))
-            << factor.tenths;
-    }
-
-    SetCtrlVal(OffsetPage(), TABOFFSET_OFFSETVAL, 0);
-    SetCtrlVal(OffsetPage(), TABOFFSET_FACTOR, 0.0);
-    ASSERT_TRUE(ClickButton(OffsetPage(), TABOFFSET_GETOFFSET));
-    EXPECT_EQ(OffsetField(), 1234);
-    EXPECT_DOUBLE_EQ(FactorField(), 2.5);
-    EXPECT_EQ(Status(), "");
-}
-
-TEST_F(OffsetAndHwInfoTest, CalculateOffsetAsksFirstAndShowsTheSensorsValueUnchecked)
-{
-    ShowOffsetPage();
-    std::memset(g_link.sendBuffer, 0, 16);
-    {
-        PopupScript declined;
-        declined.Answer(0);
-        ASSERT_TRUE(ClickButton(OffsetPage(), TABOFFSET_CALCOFFSET));
-        ASSERT_EQ(declined.Count(), 1);
-        EXPECT_EQ(declined.Last().title, "Message!");
-        EXPECT_EQ(declined.Last().message, "Make sure, that the receiver of the sensor is covered! \nOffset "
-                                           "value should be lower than 100!");
-    }
-    EXPECT_EQ(g_link.sendBuffer[0], 0) << "nothing sent after No";
-    EXPECT_EQ(OffsetField(), 0);
-
-    PopupScript accepted;
-    accepted.Answer(1);
-    ASSERT_TRUE(ClickButton(OffsetPage(), TABOFFSET_CALCOFFSET));
-    EXPECT_EQ(SentFrame(), Frame(100, 1));
-    // The simulator's dark signal lies between 28 and 47 digits.
-    EXPECT_GE(OffsetField(), 28);
-    EXPECT_LE(OffsetField(), 47);
-}
-
-TEST_F(OffsetAndHwInfoTest, FactorFieldRefusesWhatSixteenBitsInTenthsCannotCarry)
-{
-    ShowOffsetPage();
-    for (const char *typed : {"7000", "6553.6", "-1"}) {
-        ASSERT_TRUE(CommitNumeric(OffsetPage(), TABOFFSET_FACTOR, typed));
-        EXPECT_GE(FactorField(), 0.0) << typed;
-        EXPECT_LE(FactorField(), 6553.5) << typed;
-    }
-}
-
-TEST_F(OffsetAndHwInfoTest, HardwareInfoFileHoldsTheSensorsRamParametersOffsetAndBlock)
+TEST_F(HardwareInfoTest, HardwareInfoFileHoldsTheSensorsRamParametersOffsetAndBlock)
 {
     // RAM differs from EEPROM, and GET is set to EEPROM: the file takes RAM all the same.
     SetCtrlVal(g_app.mainPages[PAGE_PARAMETERS_1], TABPARA1_POWER, 777);
@@ -228,7 +133,7 @@ TEST_F(OffsetAndHwInfoTest, HardwareInfoFileHoldsTheSensorsRamParametersOffsetAn
     EXPECT_EQ(ReadWholeFile(path), expected);
 }
 
-TEST_F(OffsetAndHwInfoTest, CancelledDialogAndUnwritablePathWriteNothingAndSaySo)
+TEST_F(HardwareInfoTest, CancelledDialogAndUnwritablePathWriteNothingAndSaySo)
 {
     SetActiveTabPage(g_app.mainPanel, MAINP_TAB, PAGE_CONNECTION);
     {
@@ -248,7 +153,7 @@ TEST_F(OffsetAndHwInfoTest, CancelledDialogAndUnwritablePathWriteNothingAndSaySo
     EXPECT_EQ(access(path.c_str(), F_OK), -1);
 }
 
-TEST_F(OffsetAndHwInfoTest, LinkFailureDuringTheSequenceOpensNoDialog)
+TEST_F(HardwareInfoTest, LinkFailureDuringTheSequenceOpensNoDialog)
 {
     ASSERT_TRUE(SendSimControl(sim, "fault-command 194"));
     ASSERT_TRUE(SendSimControl(sim, "error-reply 1"));
@@ -260,32 +165,12 @@ TEST_F(OffsetAndHwInfoTest, LinkFailureDuringTheSequenceOpensNoDialog)
     EXPECT_EQ(Status().find("File has been saved!"), std::string::npos);
 }
 
-class ShortReplyTest : public LinkProgramTest
+class ShortHardwareBlockTest : public LinkProgramTest
 {
 };
 
-// An offset reply without the words it should carry leaves the fields as they were.
-TEST_F(ShortReplyTest, ShortOffsetReplyIsRefused)
-{
-    sensor.SetResponder([](const Bytes &request) {
-        if (request[1] == 100)
-            return Reply(100, 0, {5, 0});
-        return SensorLikeReply(request);
-    });
-    StartWithRawSensorOverTcp();
-    ASSERT_EQ(g_link.sensorConnected, 1) << Status();
-    ClearStatus();
-    SetTabPageAttribute(g_app.mainPanel, MAINP_TAB, PAGE_OFFSET, ATTR_VISIBLE, 1);
-    SetActiveTabPage(g_app.mainPanel, MAINP_TAB, PAGE_OFFSET);
-    SetCtrlVal(OffsetPage(), TABOFFSET_OFFSETVAL, 9);
-    ASSERT_TRUE(ClickButton(OffsetPage(), TABOFFSET_GETOFFSET));
-    EXPECT_EQ(OffsetField(), 9);
-    EXPECT_DOUBLE_EQ(FactorField(), 1.0);
-    EXPECT_EQ(Status(), "Reply of the sensor to the offset request is incomplete!\n\n");
-}
-
 // A block shorter than 512 bytes never fills the file with bytes of earlier replies.
-TEST_F(ShortReplyTest, ShortHardwareBlockIsRefused)
+TEST_F(ShortHardwareBlockTest, ShortHardwareBlockIsRefused)
 {
     sensor.SetResponder([](const Bytes &request) {
         if (request[1] == 100)
