@@ -47,26 +47,7 @@ double FactorField()
 
 } // namespace
 
-class OffsetPageTest : public LinkProgramTest
-{
-  protected:
-    void SetUp() override
-    {
-        LinkProgramTest::SetUp();
-        ASSERT_TRUE(StartSim(sim, {"--tcp", "0"}));
-        StartWithSettings(TcpSettingsFile(sim.tcpPort));
-        ASSERT_EQ(g_link.sensorConnected, 1) << Status();
-        ClearStatus();
-    }
-
-    static void ShowOffsetPage()
-    {
-        SetTabPageAttribute(g_app.mainPanel, MAINP_TAB, PAGE_OFFSET, ATTR_VISIBLE, 1);
-        SetActiveTabPage(g_app.mainPanel, MAINP_TAB, PAGE_OFFSET);
-    }
-
-    SimProcess sim;
-};
+using OffsetPageTest = SimTcpProgramTest;
 
 TEST_F(OffsetPageTest, OffsetOperationsSendTheirFramesAndShowTheReplies)
 {

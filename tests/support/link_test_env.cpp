@@ -96,3 +96,18 @@ int LinkProgramTest::Exchange(int command, unsigned parameter)
     FillTxBuf(command, parameter, 0);
     return DataExchange(kFrameHeaderSize);
 }
+
+void SimTcpProgramTest::SetUp()
+{
+    LinkProgramTest::SetUp();
+    ASSERT_TRUE(StartSim(sim, {"--tcp", "0"}));
+    StartWithSettings(TcpSettingsFile(sim.tcpPort));
+    ASSERT_EQ(g_link.sensorConnected, 1) << Status();
+    ClearStatus();
+}
+
+void SimTcpProgramTest::ShowOffsetPage()
+{
+    SetTabPageAttribute(g_app.mainPanel, MAINP_TAB, PAGE_OFFSET, ATTR_VISIBLE, 1);
+    SetActiveTabPage(g_app.mainPanel, MAINP_TAB, PAGE_OFFSET);
+}

@@ -5,6 +5,7 @@
 
 #include "raw_sensor.h"
 #include "support/program_test.h"
+#include "support/sim_process.h"
 
 #include <string>
 
@@ -31,6 +32,18 @@ class LinkProgramTest : public ProgramTest
     static int Exchange(int command, unsigned parameter = 0);
 
     RawSensor sensor;
+};
+
+// The program connected at start-up to chromix-sim over TCP loopback, the status box
+// emptied.
+class SimTcpProgramTest : public LinkProgramTest
+{
+  protected:
+    void SetUp() override;
+    // Shows the offset compensation page, which the password normally unlocks.
+    static void ShowOffsetPage();
+
+    SimProcess sim;
 };
 
 // Monotonic wall-clock seconds, and the CPU seconds of the calling thread.
