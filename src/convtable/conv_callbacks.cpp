@@ -7,6 +7,7 @@
 #include "convtable/conv_table.h"
 #include "convtable/conv_texts.h"
 #include "link/exchange.h"
+#include "link/link_busy.h"
 #include "link/link_state.h"
 #include "resource/callbacks.h"
 #include "resource/panel_ids.h"
@@ -54,27 +55,35 @@ void CalculateAndTell()
         ShowInfo(kTxtCalculationSuccessful);
 }
 
-void GetConvTableFromEEDimmed()
-{
-    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
-    GetConvTableFromEE();
-    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
-}
-
 // Saved or not is this write's own outcome, whatever an earlier failure left in the
 // sensor-connected flag.
+void SaveConvTableAndTell()
+{
+    ShowSavedOrNot(SaveConvTableToEE() == LINK_OK);
+}
+
+void ReadConvTableFromEE()
+{
+    GetConvTableFromEE();
+}
+
+// Each EEPROM operation is refused while the link is busy.
+void GetConvTableFromEEDimmed()
+{
+    if (!LinkBusy())
+        RunDimmed(ReadConvTableFromEE);
+}
+
 void SaveConvTableToEEDimmed()
 {
-    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
-    ShowSavedOrNot(SaveConvTableToEE() == LINK_OK);
-    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+    if (!LinkBusy())
+        RunDimmed(SaveConvTableAndTell);
 }
 
 void CalculateAndSaveConvDataDimmed()
 {
-    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
-    CalculateAndSaveConvData();
-    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+    if (!LinkBusy())
+        RunDimmed(CalculateAndSaveConvData);
 }
 
 void ZoomConvOneToOne()

@@ -3,6 +3,7 @@
 #include "app/long_operation.h"
 #include "hwinfo/hwinfo_file.h"
 #include "hwinfo/hwinfo_texts.h"
+#include "link/link_busy.h"
 #include "resource/callbacks.h"
 #include "ui/userint.h"
 
@@ -11,12 +12,8 @@ namespace
 
 void GenerateHWInfoFileDimmed()
 {
-    // A long operation owns the link while it runs.
-    if (AnyLoopRunning())
-        return;
-    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
-    GenerateHWInfoFile();
-    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+    if (!LinkBusy())
+        RunDimmed(GenerateHWInfoFile);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "app/child_panels.h"
 #include "app/dimming.h"
 #include "app/long_operation.h"
+#include "link/link_busy.h"
 #include "live/live_display.h"
 #include "live/live_loop.h"
 #include "live/live_texts.h"
@@ -19,8 +20,8 @@ namespace
 // selectors, which the loop serves between two frames.
 void RunLivePolling()
 {
-    // A second GO while a long operation runs is ignored; that operation undims.
-    if (AnyLoopRunning())
+    // A GO while the link is busy is ignored; the operation under way undims.
+    if (LinkBusy())
         return;
     SetButtonsDimmed(DIM_KEEP_TRANSFER, 1);
     GetPanelValues();

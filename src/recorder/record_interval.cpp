@@ -92,7 +92,7 @@ void RecordFrame(void)
             break;
     }
     ShowHeldBackRecordedFrame();
-    StopLoop(LOOP_LIVE);
+    EndLoop(LOOP_LIVE);
 }
 
 void Record(void)

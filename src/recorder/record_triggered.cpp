@@ -6,6 +6,7 @@
 #include "app/long_operation.h"
 #include "link/exchange.h"
 #include "link/frame.h"
+#include "link/link_busy.h"
 #include "link/link_state.h"
 #include "live/display_pace.h"
 #include "platform/rs232.h"
@@ -39,7 +40,7 @@ void TriggeredRecord(void)
     if (g_link.protocol != PROTOCOL_TCP)
         GetComStat(g_link.comPort); // reading the error bits clears them
     if (StartPushStream(ORDER_AUTO_SEND, kAutoSendStart) != LINK_OK) {
-        StopLoop(LOOP_LIVE);
+        EndLoop(LOOP_LIVE);
         return;
     }
     unsigned char payload[kLiveFrameBytes];
@@ -49,11 +50,13 @@ void TriggeredRecord(void)
         ShowFrameCounter();
     }
     ShowHeldBackRecordedFrame();
-    StopLoop(LOOP_LIVE);
+    EndLoop(LOOP_LIVE);
 }
 
 void StartTriggeredRecording(void)
 {
+    if (LinkBusy())
+        return;
     if (ConfirmPopup(Tr(kTxtInfoTitle), Tr(kTxtRecRightFileName)) != 1)
         return;
     SetButtonsDimmed(DIM_ALL_GROUPS, 1);

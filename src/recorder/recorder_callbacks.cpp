@@ -2,6 +2,7 @@
 #include "app/app_state.h"
 #include "app/dimming.h"
 #include "app/long_operation.h"
+#include "link/link_busy.h"
 #include "live/graph_panel.h"
 #include "recorder/recorder.h"
 #include "recorder/recorder_texts.h"
@@ -25,6 +26,8 @@ void RecordManuallyDimmed()
 
 void StartIntervalRecording(void)
 {
+    if (LinkBusy())
+        return;
     SetButtonsDimmed(DIM_ALL_GROUPS, 1);
     InitPanelGraph();
     Record();
