@@ -1,5 +1,6 @@
 // The operator's view of the charts: wheel zoom, middle-button pan, pause, the
 // statistics of what is in view, and the column drawing of large plots.
+#include "graph_axis.h"
 #include "ui/graph_widget.h"
 #include "ui/strip_chart_widget.h"
 #include "ui/userint.h"
@@ -60,19 +61,6 @@ void ExpectStatistics(const ChartStatistics &actual, const ChartStatistics &expe
     EXPECT_NEAR(actual.stdDev, expected.stdDev, 1e-6 * expected.stdDev + 1e-9);
 }
 
-struct Range {
-    int mode = -1;
-    double min = 0.0;
-    double max = 0.0;
-};
-
-Range AxisOf(const GraphWidget &graph, int axis)
-{
-    Range range;
-    graph.axisScaling(axis, &range.mode, &range.min, &range.max);
-    return range;
-}
-
 // 2000 + 500 sin(k / 7) + k: a signal with a level, a swing and a drift.
 double Signal(int k)
 {
@@ -111,7 +99,7 @@ TEST(ChartView, WheelZoomsAroundThePointerAndShiftWheelZoomsY)
     QSignalSpy zoomed(graph.get(), &GraphWidget::zoomed);
     const QPointF at = graph->toPixel(32.0, 1000.0);
     Wheel(graph.get(), at, 1);
-    Range x = AxisOf(*graph, VAL_XAXIS);
+    AxisShown x = AxisOf(*graph, VAL_XAXIS);
     EXPECT_NEAR(x.max - x.min, 128.0 * 0.8, 1e-9) << "one notch shows 80 % of the span";
     EXPECT_NEAR(graph->toPixel(32.0, 1000.0).x(), at.x(), 0.01) << "the value under the pointer stays put";
     EXPECT_DOUBLE_EQ(AxisOf(*graph, VAL_LEFT_YAXIS).max, 4100.0);
@@ -119,7 +107,7 @@ TEST(ChartView, WheelZoomsAroundThePointerAndShiftWheelZoomsY)
     EXPECT_NEAR(AxisOf(*graph, VAL_XAXIS).max - AxisOf(*graph, VAL_XAXIS).min, 128.0 / 0.8, 1e-9);
 
     Wheel(graph.get(), at, 1, Qt::ShiftModifier);
-    const Range y = AxisOf(*graph, VAL_LEFT_YAXIS);
+    const AxisShown y = AxisOf(*graph, VAL_LEFT_YAXIS);
     EXPECT_EQ(y.mode, VAL_MANUAL);
     EXPECT_NEAR(y.max - y.min, 4100.0 * 0.8, 1e-9);
     EXPECT_LT(y.min, 1000.0);
@@ -157,7 +145,7 @@ TEST(ChartView, MiddleDragPansAndOtherButtonsTravelOn)
     MiddleDrag(graph.get(), graph->toPixel(64, 2000).toPoint(), graph->toPixel(32, 1000).toPoint());
     const double xPerPixel = 128.0 / (graph->plotArea().width() - 1);
     const double yPerPixel = 4100.0 / (graph->plotArea().height() - 1);
-    Range x = AxisOf(*graph, VAL_XAXIS), y = AxisOf(*graph, VAL_LEFT_YAXIS);
+    AxisShown x = AxisOf(*graph, VAL_XAXIS), y = AxisOf(*graph, VAL_LEFT_YAXIS);
     EXPECT_NEAR(x.min, 32.0, 1.5 * xPerPixel) << "the view follows the hand";
     EXPECT_NEAR(x.max - x.min, 128.0, 1e-9) << "a pan keeps the span";
     EXPECT_NEAR(y.min, 1000.0, 1.5 * yPerPixel);
