@@ -5,7 +5,7 @@
 #include "app/app_state.h"
 #include "convtable/conv_table.h"
 #include "link/link_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "support/program_fixture.h"
 #include "support/sim_process.h"
 #include "ui/popup_responder.h"

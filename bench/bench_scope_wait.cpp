@@ -5,8 +5,8 @@
 
 #include "app/app_state.h"
 #include "bench_clock.h"
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 #include "support/program_fixture.h"
 #include "support/sim_process.h"
 #include "ui/ui_init.h"

@@ -2,9 +2,9 @@
 // simulated sensor over TCP), and the CPU time the program uses while idle for 5 s.
 #include "app/app_state.h"
 #include "bench_clock.h"
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
 #include "platform/termination.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 #include "shell/startup.h"
 #include "support/program_fixture.h"
 #include "support/sim_process.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The application state: one record for the whole process, alive from start-up to exit.
 
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 // Parameter memory selector values (target of SEND and source of GET)

@@ -34,6 +34,11 @@ void StopLoop(LoopKind kind)
     FlagOf(kind) = 0;
 }
 
+void StopLivePolling(void)
+{
+    StopLoop(LOOP_LIVE);
+}
+
 void StopAllLoops(void)
 {
     g_loops.liveRunning = 0;

@@ -28,6 +28,8 @@ bool LoopRunning(LoopKind kind);
 // Asks one loop to stop (its stop button, a page change, the mode selector); also the
 // loop's own end.
 void StopLoop(LoopKind kind);
+// StopLoop(LOOP_LIVE) as a button's action: STOP, and STOP of the recorder.
+void StopLivePolling(void);
 // Asks every loop to stop: the link failure, the close box and a quit.
 void StopAllLoops(void);
 // Whether any long operation runs.

@@ -38,8 +38,3 @@ constexpr const char *kDefaultParameterFile = "Parameter.ini";
 constexpr const char *kDefaultRecorderFile = "RecordFile.dat";
 constexpr const char *kDefaultHardwareFile = "HardwareInitialFile.ini";
 constexpr const char *kDefaultConvTableFile = "ConversionTableFile.ini";
-
-// Opens the settings file into a new store when it exists and is a panel settings
-// file; null otherwise. The caller disposes of the store.
-struct IniStore;
-IniStore *OpenPanelSettingsStore(const char *path);

@@ -5,7 +5,7 @@
 #include "app/app_state.h"
 #include "app/language.h"
 #include "convtable/conv_texts.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 namespace

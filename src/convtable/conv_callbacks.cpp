@@ -1,15 +1,15 @@
 // Callbacks of the conversion table page and the conversion panel.
 #include "app/app_state.h"
 #include "app/child_panels.h"
+#include "app/dimming.h"
 #include "convtable/conv_eeprom.h"
 #include "convtable/conv_file.h"
 #include "convtable/conv_table.h"
 #include "convtable/conv_texts.h"
-#include "link/connection.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 namespace
@@ -47,35 +47,59 @@ void ShowDataPanelInPlace()
     ShowChildPanelDisp(g_app.dataPanel);
 }
 
+void CalculateAndTell()
+{
+    CalcConvData();
+    if (g_conv.dataValid == 1)
+        ShowInfo(kTxtCalculationSuccessful);
+}
+
+void GetConvTableFromEEDimmed()
+{
+    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
+    GetConvTableFromEE();
+    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+}
+
+// Saved or not is this write's own outcome, whatever an earlier failure left in the
+// sensor-connected flag.
+void SaveConvTableToEEDimmed()
+{
+    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
+    ShowSavedOrNot(SaveConvTableToEE() == LINK_OK);
+    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+}
+
+void CalculateAndSaveConvDataDimmed()
+{
+    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
+    CalculateAndSaveConvData();
+    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+}
+
+void ZoomConvOneToOne()
+{
+    SetAxisScalingMode(g_app.convPanel, CONVP_GRAPH, VAL_XAXIS, VAL_MANUAL, 0.0, kZoomXMax);
+    SetAxisScalingMode(g_app.convPanel, CONVP_GRAPH, VAL_LEFT_YAXIS, VAL_MANUAL, 0.0, kZoomYMax);
+}
+
 } // namespace
 
 int CBF_ButtonResetConvTable(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_RIGHT_CLICK)
-        ShowHelpPopup(kHelpButtonResetConvTable);
-    else if (event == EVENT_COMMIT)
-        ResetConvTable();
+    AnswerCommit(event, kHelpButtonResetConvTable, ResetConvTable);
     return 0;
 }
 
 int CBF_ButtonAssign(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_RIGHT_CLICK)
-        ShowHelpPopup(kHelpButtonAssign);
-    else if (event == EVENT_COMMIT)
-        AssignLiveSignal();
+    AnswerCommit(event, kHelpButtonAssign, AssignLiveSignal);
     return 0;
 }
 
 int CBF_ButtonCalcConvData(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_RIGHT_CLICK) {
-        ShowHelpPopup(kHelpButtonCalcConvData);
-    } else if (event == EVENT_COMMIT) {
-        CalcConvData();
-        if (g_conv.dataValid == 1)
-            ShowInfo(kTxtCalculationSuccessful);
-    }
+    AnswerCommit(event, kHelpButtonCalcConvData, CalculateAndTell);
     return 0;
 }
 
@@ -89,45 +113,25 @@ int CBF_TableConv(int, int, int event, void *, int row, int column)
 
 int CBF_ButtonGetConvTableFromFile(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_RIGHT_CLICK)
-        ShowHelpPopup(kHelpButtonGetConvTableFromFile);
-    else if (event == EVENT_COMMIT)
-        GetConvTableFromFile();
+    AnswerCommit(event, kHelpButtonGetConvTableFromFile, GetConvTableFromFile);
     return 0;
 }
 
 int CBF_ButtonSaveConvTableToFile(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_RIGHT_CLICK)
-        ShowHelpPopup(kHelpButtonSaveConvTableToFile);
-    else if (event == EVENT_COMMIT)
-        SaveConvTableToFile();
+    AnswerCommit(event, kHelpButtonSaveConvTableToFile, SaveConvTableToFile);
     return 0;
 }
 
 int CBF_ButtonGetConvTableFromEE(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_RIGHT_CLICK) {
-        ShowHelpPopup(kHelpButtonGetConvTableFromEE);
-    } else if (event == EVENT_COMMIT) {
-        SetButtonsDimmed(DIM_ALL_GROUPS, 1);
-        GetConvTableFromEE();
-        SetButtonsDimmed(DIM_ALL_GROUPS, 0);
-    }
+    AnswerCommit(event, kHelpButtonGetConvTableFromEE, GetConvTableFromEEDimmed);
     return 0;
 }
 
-// Saved or not is this write's own outcome, whatever an earlier failure left in the
-// sensor-connected flag.
 int CBF_ButtonSaveConvTableToEE(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_RIGHT_CLICK) {
-        ShowHelpPopup(kHelpButtonSaveConvTableToEE);
-    } else if (event == EVENT_COMMIT) {
-        SetButtonsDimmed(DIM_ALL_GROUPS, 1);
-        ShowSavedOrNot(SaveConvTableToEE() == LINK_OK);
-        SetButtonsDimmed(DIM_ALL_GROUPS, 0);
-    }
+    AnswerCommit(event, kHelpButtonSaveConvTableToEE, SaveConvTableToEEDimmed);
     return 0;
 }
 
@@ -138,35 +142,21 @@ int CBF_GraphConv(int, int, int event, void *, int, int)
     return 0;
 }
 
-int CBF_ButtonZoomConv11(int panel, int, int event, void *, int, int)
+int CBF_ButtonZoomConv11(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_RIGHT_CLICK) {
-        ShowHelpPopup(kHelpButtonZoomConv11);
-    } else if (event == EVENT_COMMIT) {
-        SetAxisScalingMode(panel, CONVP_GRAPH, VAL_XAXIS, VAL_MANUAL, 0.0, kZoomXMax);
-        SetAxisScalingMode(panel, CONVP_GRAPH, VAL_LEFT_YAXIS, VAL_MANUAL, 0.0, kZoomYMax);
-    }
+    AnswerCommit(event, kHelpButtonZoomConv11, ZoomConvOneToOne);
     return 0;
 }
 
 int CBF_ButtonSaveConvDataToEE(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_RIGHT_CLICK) {
-        ShowHelpPopup(kHelpButtonSaveConvDataToEE);
-    } else if (event == EVENT_COMMIT) {
-        SetButtonsDimmed(DIM_ALL_GROUPS, 1);
-        CalculateAndSaveConvData();
-        SetButtonsDimmed(DIM_ALL_GROUPS, 0);
-    }
+    AnswerCommit(event, kHelpButtonSaveConvDataToEE, CalculateAndSaveConvDataDimmed);
     return 0;
 }
 
 int CBF_ButtonCloseCP(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_RIGHT_CLICK)
-        ShowHelpPopup(kHelpButtonCloseCP);
-    else if (event == EVENT_COMMIT)
-        ShowDataPanelInPlace();
+    AnswerCommit(event, kHelpButtonCloseCP, ShowDataPanelInPlace);
     return 0;
 }
 

@@ -4,12 +4,12 @@
 
 #include "app/app_state.h"
 #include "app/language.h"
+#include "app/status_box.h"
 #include "convtable/conv_table.h"
 #include "convtable/conv_texts.h"
-#include "link/connection.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>

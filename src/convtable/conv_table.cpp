@@ -6,7 +6,7 @@
 #include "app/language.h"
 #include "convtable/conv_texts.h"
 #include "live/live_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 ConvTableState g_conv;

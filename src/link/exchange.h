@@ -14,9 +14,3 @@ int DataExchange(int bytesToSend);
 int GetHeaderFrame(void);
 int GetDataFrame(void);
 int CheckHeaderCRC(void);
-// The link failure: flags cleared, "TIMEOUT!" on the data panel, the message buffer
-// appended to the status box, three connection buttons dimmed, connection page in front.
-void SetTimeout(void);
-// The connection check that ends every connection attempt; its outcome is the
-// sensor-connected flag.
-void CheckComLine(void);

@@ -53,6 +53,11 @@ const LinkChannel &CurrentLinkChannel(void)
     return g_channel;
 }
 
+void ResetLinkChannel(void)
+{
+    g_channel = kNoTransport;
+}
+
 int AppendReplyBytes(const unsigned char *bytes, int count)
 {
     int stored = InputCount();

@@ -26,6 +26,8 @@ struct LinkChannel {
 // its channel, requests go nowhere and time out.
 void InstallLinkChannel(const LinkChannel &channel);
 const LinkChannel &CurrentLinkChannel(void);
+// Back to no transport: requests go nowhere, and failures are kept quiet.
+void ResetLinkChannel(void);
 
 // Appends up to `count` bytes to the input, as many as the receive buffer still holds;
 // returns how many were taken.

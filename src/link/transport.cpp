@@ -1,14 +1,11 @@
-// Opening the serial port and the TCP conversation, the TCP event handler, and going
-// offline.
+// Opening the serial port and the TCP conversation, the TCP event handler, and
+// closing both.
 #include "link/transport.h"
 
-#include "app/app_state.h"
 #include "app/long_operation.h"
-#include "link/connection.h"
 #include "link/link_failure.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
-#include "panels/panel_ids.h"
 #include "platform/rs232.h"
 #include "platform/tcp_client.h"
 #include "ui/userint.h"
@@ -48,24 +45,6 @@ void ServerClosed()
     ReportLinkFailure(kTxtServerClosed);
     g_link.tcpHandle = 0;
     g_link.tcpConnected = 0;
-}
-
-void SelectFileMemory()
-{
-    SetCtrlVal(g_app.mainPanel, MAINP_FILE, 1);
-    SetCtrlVal(g_app.mainPanel, MAINP_RAM, 0);
-    SetCtrlVal(g_app.mainPanel, MAINP_EEPROM, 0);
-    g_app.paraMemory = PARA_MEMORY_FILE;
-}
-
-// Offline, SEND and GET work on parameter files, and a new connection can be tried.
-void UndimOfflineControls()
-{
-    int connection = g_app.mainPages[PAGE_CONNECTION];
-    SetCtrlAttribute(connection, TABCONN_CONNECT, ATTR_DIMMED, 0);
-    SetCtrlAttribute(connection, TABCONN_BAUDRATE, ATTR_DIMMED, 0);
-    SetCtrlAttribute(g_app.mainPanel, MAINP_SEND, ATTR_DIMMED, 0);
-    SetCtrlAttribute(g_app.mainPanel, MAINP_GET, ATTR_DIMMED, 0);
 }
 
 // A port the user may not open names the remedy after the system's own text.
@@ -137,20 +116,12 @@ int ClientTCPCB(unsigned handle, int event, int error, void *callbackData)
     return 0;
 }
 
-void Disconnect(void)
+void CloseTransport(void)
 {
-    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
-    int comPort = 0;
-    GetCtrlVal(g_app.mainPages[PAGE_CONNECTION], TABCONN_COMPORT, &comPort);
-    g_link.comPort = (short)comPort;
     CloseCom(g_link.comPort);
     if (g_link.tcpConnected) {
         DisconnectFromTCPServer(g_link.tcpHandle);
         g_link.tcpConnected = 0;
     }
-    SetCtrlVal(g_app.dataPanel, DATAP_SENSOR, Tr(kTxtNoSensor));
-    AppendStatusText(Tr(kTxtNoSensor));
-    SelectFileMemory();
-    UndimOfflineControls();
     g_link.sensorConnected = 0;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Opening the serial port and the TCP conversation, the TCP event handler, going
-// offline and changing the sensor's baud rate.
+// Opening the serial port and the TCP conversation, the TCP event handler, and
+// closing both.
 
 long BaudRateFromIndex(int index); // any index outside 0..7 gives 115200
 // Makes the serial port or the TCP conversation, whichever the link state selects,
@@ -9,5 +9,5 @@ void UseTransportChannel(void);
 void InitRS232(void);
 void InitTCP_IP(void);
 int ClientTCPCB(unsigned handle, int event, int error, void *callbackData);
-void Disconnect(void);
-void ChangeBaudrate(void);
+// Closes the port and the TCP conversation; the sensor counts as disconnected.
+void CloseTransport(void);

@@ -2,14 +2,14 @@
 // with its help text.
 #include "app/app_state.h"
 #include "app/child_panels.h"
+#include "app/dimming.h"
 #include "app/long_operation.h"
-#include "link/connection.h"
 #include "live/live_display.h"
 #include "live/live_loop.h"
 #include "live/live_texts.h"
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
 #include "params/param_form.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 namespace
@@ -46,28 +46,14 @@ void ScaleChartsOnClick(int event)
 
 int CBF_ButtonGo(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_COMMIT:
-        RunLivePolling();
-        break;
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonGo);
-        break;
-    }
+    AnswerCommit(event, kHelpButtonGo, RunLivePolling);
     return 0;
 }
 
 // The loop ends at its next test; a frame exchange under way completes first.
 int CBF_ButtonStop(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_COMMIT:
-        StopLoop(LOOP_LIVE);
-        break;
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonStop);
-        break;
-    }
+    AnswerCommit(event, kHelpButtonStop, StopLivePolling);
     return 0;
 }
 

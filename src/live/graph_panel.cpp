@@ -5,7 +5,7 @@
 
 #include "app/app_state.h"
 #include "live/live_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstring>

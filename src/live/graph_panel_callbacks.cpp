@@ -3,45 +3,39 @@
 #include "app/child_panels.h"
 #include "live/graph_panel.h"
 #include "live/live_texts.h"
-#include "panels/callbacks.h"
+#include "resource/callbacks.h"
 #include "ui/userint.h"
+
+namespace
+{
+
+void ShowGraphPanel()
+{
+    ShowChildPanelDisp(g_app.graphPanel);
+}
+
+void ShowDataPanel()
+{
+    ShowChildPanelDisp(g_app.dataPanel);
+}
+
+} // namespace
 
 int CBF_ButtonShowGraph(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_COMMIT:
-        ShowChildPanelDisp(g_app.graphPanel);
-        break;
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpButtonShowGraph);
-        break;
-    }
+    AnswerCommit(event, kHelpButtonShowGraph, ShowGraphPanel);
     return 0;
 }
 
 int CBF_ButtonCloseGP(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_COMMIT:
-        ShowChildPanelDisp(g_app.dataPanel);
-        break;
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpClosePanel);
-        break;
-    }
+    AnswerCommit(event, kHelpClosePanel, ShowDataPanel);
     return 0;
 }
 
 int CBF_EditSignal(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_COMMIT:
-        SetGraphVisible();
-        break;
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpEditSignal);
-        break;
-    }
+    AnswerCommit(event, kHelpEditSignal, SetGraphVisible);
     return 0;
 }
 

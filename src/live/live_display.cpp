@@ -6,10 +6,10 @@
 #include "convtable/conv_table.h"
 #include "live/live_state.h"
 #include "live/live_thresholds.h"
-#include "panels/panel_ids.h"
 #include "params/param_controls.h"
 #include "params/param_form.h"
 #include "params/parameter_set.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstring>

@@ -1,9 +1,10 @@
 // The conversion panel: the conversion curve over the actual value, ZOOM 1:1, the
 // button that stores the conversion data in the sensor with its progress line, and
 // CLOSE.
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
+#include "app/dimming.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {
@@ -18,6 +19,16 @@ constexpr int kProgressTop = kButtonTop + kRowButtonHeight + 4;
 constexpr int kProgressHeight = 20;
 
 } // namespace
+
+// The download of the conversion curve needs the link.
+const DimEntry kConversionPanelDimsEntries[] = {
+    {CONVP_SAVEDATAEE, DIM_NEEDS_LINK},
+};
+
+DimTable ConversionPanelDims()
+{
+    return DimTable{DIM_CONVERSION_PANEL, kConversionPanelDimsEntries, 1};
+}
 
 PanelDef ConvPanelDef()
 {

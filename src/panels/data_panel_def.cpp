@@ -6,10 +6,10 @@
 // that place, and then chart 1 shrinks to the upper half. The volt and milliampere
 // displays share one place; the analog output mode shows one or none. Initial
 // visibility follows the parameter defaults.
-#include "panels/callbacks.h"
 #include "panels/decor_ids.h"
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {

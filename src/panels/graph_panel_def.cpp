@@ -1,9 +1,9 @@
 // The graph panel: one graph per recorded signal (CH0, SIG, TEMP) in one place, of
 // which the SIGNAL selector shows one (CH0 at first), the three latest values, and
 // the close button.
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {

@@ -1,10 +1,11 @@
 // The main panel: the top strip (program title, parameter transfer, live data,
 // logo) and the main tab control with its seven pages. The four child panels take
 // the area right of the tab control; start-up places them there.
-#include "panels/callbacks.h"
+#include "app/dimming.h"
 #include "panels/decor_ids.h"
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {
@@ -85,6 +86,22 @@ void AddLogo(std::vector<CtrlDef> &c)
 }
 
 } // namespace
+
+// SEND and GET stay usable during live polling and offline (parameter files); GO needs
+// the link.
+const DimEntry kMainPanelDimsEntries[] = {
+    {MAINP_RAM, DIM_TRANSFER},
+    {MAINP_EEPROM, DIM_TRANSFER},
+    {MAINP_FILE, DIM_TRANSFER},
+    {MAINP_SEND, DIM_TRANSFER | DIM_OFFLINE_USABLE},
+    {MAINP_GET, DIM_TRANSFER | DIM_OFFLINE_USABLE},
+    {MAINP_GO, DIM_NEEDS_LINK},
+};
+
+DimTable MainPanelDims()
+{
+    return DimTable{DIM_MAIN_PANEL, kMainPanelDimsEntries, 6};
+}
 
 PanelDef MainPanelDef()
 {

@@ -4,10 +4,11 @@
 // The RS-232 controls (COM PORT, FIND COM PORTS, BAUDRATE, CHANGE BAUDRATE) and the
 // TCP/IP controls (IP ADDRESS, PORT NUMBER) share the rows under PROTOCOL; only the
 // selected transport's set is visible, RS-232 at first.
-#include "panels/callbacks.h"
+#include "app/dimming.h"
 #include "panels/decor_ids.h"
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {
@@ -89,6 +90,22 @@ void AddSettingsGroup(std::vector<CtrlDef> &c)
 }
 
 } // namespace
+
+// Connecting, going offline and changing the baud rate need the link free; CHANGE
+// BAUDRATE and HARDWARE INFO also a sensor that passed its connection check.
+const DimEntry kConnectionPageDimsEntries[] = {
+    {TABCONN_CONNECT, DIM_NEEDS_LINK | DIM_OFFLINE_USABLE},
+    {TABCONN_DISCONNECT, DIM_NEEDS_LINK},
+    {TABCONN_BAUDRATE, DIM_NEEDS_LINK | DIM_OFFLINE_USABLE},
+    {TABCONN_CHANGEBAUD, DIM_UNTIL_CHECKED | DIM_CONNECTION_CHECK},
+    {TABCONN_HWINFO, DIM_UNTIL_CHECKED | DIM_CONNECTION_CHECK},
+    {TABCONN_ACCEPT, DIM_CONNECTION_CHECK},
+};
+
+DimTable ConnectionPageDims()
+{
+    return DimTable{PAGE_CONNECTION, kConnectionPageDimsEntries, 6};
+}
 
 PageDef ConnectionPageDef()
 {

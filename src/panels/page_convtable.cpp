@@ -1,10 +1,11 @@
 // Main tab page 3: the 64-row conversion table across the page, its actions in
 // framed groups below it (edit, file, sensor EEPROM). The curve itself is drawn on
 // the conversion panel beside the tab control.
-#include "panels/callbacks.h"
+#include "app/dimming.h"
 #include "panels/decor_ids.h"
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {
@@ -50,6 +51,17 @@ void AddEepromGroup(std::vector<CtrlDef> &c)
 }
 
 } // namespace
+
+// Reading and writing the sensor's table need the link.
+const DimEntry kConversionTablePageDimsEntries[] = {
+    {TABCONV_GETEE, DIM_NEEDS_LINK},
+    {TABCONV_SAVEEE, DIM_NEEDS_LINK},
+};
+
+DimTable ConversionTablePageDims()
+{
+    return DimTable{PAGE_CONVERSION_TABLE, kConversionTablePageDimsEntries, 2};
+}
 
 PageDef ConversionTablePageDef()
 {

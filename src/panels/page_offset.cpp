@@ -2,10 +2,11 @@
 // its read, calculate and send buttons, the settling-time factor and its send
 // button, and the page's close button. Rows follow the order of work: read or
 // calculate, check or edit, send.
-#include "panels/callbacks.h"
+#include "app/dimming.h"
 #include "panels/decor_ids.h"
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {
@@ -50,6 +51,19 @@ void AddFactorGroup(std::vector<CtrlDef> &c)
 }
 
 } // namespace
+
+// Every button of the page exchanges frames with the sensor.
+const DimEntry kOffsetPageDimsEntries[] = {
+    {TABOFFSET_GETOFFSET, DIM_NEEDS_LINK},
+    {TABOFFSET_CALCOFFSET, DIM_NEEDS_LINK},
+    {TABOFFSET_SENDOFFSET, DIM_NEEDS_LINK},
+    {TABOFFSET_SENDFACTOR, DIM_NEEDS_LINK},
+};
+
+DimTable OffsetPageDims()
+{
+    return DimTable{PAGE_OFFSET, kOffsetPageDimsEntries, 4};
+}
 
 PageDef OffsetPageDef()
 {

@@ -3,11 +3,11 @@
 //
 // The transmitter frame is the decoration whose right double click opens the
 // password pop-up.
-#include "panels/callbacks.h"
 #include "panels/decor_ids.h"
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
 #include "panels/param_items.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {

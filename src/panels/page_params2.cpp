@@ -4,11 +4,11 @@
 // The threshold 2 column (its frame, THRESHOLD CALC 2, TEACH VALUE 2 SIG,
 // TOLERANCE 2, HYSTERESIS 2 and its TEACH button) is shown only with THRESHOLD
 // MODE 2 TRSH; the default LOW hides it.
-#include "panels/callbacks.h"
 #include "panels/decor_ids.h"
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
 #include "panels/param_items.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {

@@ -5,10 +5,11 @@
 // COUNTER (modes 1, 3) sits where RECORDED (modes 0, 2) is, and START (modes 0, 1),
 // MANUAL RECORD (mode 2) and START TRIG REC (mode 3) share one button place. The
 // initial visibility is that of mode 0.
-#include "panels/callbacks.h"
+#include "app/dimming.h"
 #include "panels/decor_ids.h"
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {
@@ -118,6 +119,18 @@ void AddControlGroup(std::vector<CtrlDef> &c)
 }
 
 } // namespace
+
+// The record mode selector ends a running recording and MANUAL RECORD takes the
+// polled frames, so both stay operable.
+const DimEntry kRecorderPageDimsEntries[] = {
+    {TABREC_START, DIM_NEEDS_LINK},
+    {TABREC_STARTTRIG, DIM_NEEDS_LINK},
+};
+
+DimTable RecorderPageDims()
+{
+    return DimTable{PAGE_RECORDER, kRecorderPageDimsEntries, 2};
+}
 
 PageDef RecorderPageDef()
 {

@@ -1,10 +1,11 @@
 // Main tab page 5: trigger settings, the sensor's cycle time, starting and breaking
 // a scan, and the printed report with its comment. The traces themselves are drawn
 // on the scope panel beside the tab control.
-#include "panels/callbacks.h"
+#include "app/dimming.h"
 #include "panels/decor_ids.h"
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {
@@ -83,6 +84,18 @@ void AddReportGroup(std::vector<CtrlDef> &c)
 }
 
 } // namespace
+
+// Cycle time, scan and break exchange frames with the sensor.
+const DimEntry kScopePageDimsEntries[] = {
+    {TABSCOPE_GETCYCLE, DIM_NEEDS_LINK},
+    {TABSCOPE_SCAN, DIM_NEEDS_LINK},
+    {TABSCOPE_BREAK, DIM_NEEDS_LINK},
+};
+
+DimTable ScopePageDims()
+{
+    return DimTable{PAGE_SCOPE, kScopePageDimsEntries, 3};
+}
 
 PageDef ScopePageDef()
 {

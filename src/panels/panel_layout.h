@@ -8,6 +8,7 @@
 // toggle buttons carry theirs as the caption. A group's heading is a text message
 // in the same kind of strip above its frame.
 
+#include "app/dimming.h"
 #include "panels/ctrl_builders.h"
 #include "ui/panel_defs.h"
 
@@ -88,6 +89,16 @@ PageDef ConversionTablePageDef();
 PageDef RecorderPageDef();
 PageDef ScopePageDef();
 PageDef OffsetPageDef();
+
+// The dimming roles of each page's and panel's controls that need the sensor (beside
+// their definitions)
+DimTable ConnectionPageDims();
+DimTable MainPanelDims();
+DimTable RecorderPageDims();
+DimTable OffsetPageDims();
+DimTable ScopePageDims();
+DimTable ConversionTablePageDims();
+DimTable ConversionPanelDims();
 
 // The six panels (*_panel_def.cpp)
 PanelDef ConvPanelDef();

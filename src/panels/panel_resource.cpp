@@ -1,8 +1,8 @@
 // The panel resource "Chromix1V3_1.uir": its six panels by index.
 #include "panels/panel_resource.h"
 
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/panel_ids.h"
 
 #include <cstring>
 
@@ -42,5 +42,9 @@ const PanelDef *FindPanelDef(const char *file, int index)
 
 void UseProgramPanelResource(void)
 {
+    static const DimTable dimTables[] = {
+        MainPanelDims(), ConnectionPageDims(),      RecorderPageDims(),   OffsetPageDims(),
+        ScopePageDims(), ConversionTablePageDims(), ConversionPanelDims()};
     RegisterPanelResource(FindPanelDef);
+    UseDimTables(dimTables, (int)(sizeof dimTables / sizeof dimTables[0]));
 }

@@ -9,5 +9,6 @@
 const PanelDef *FindPanelDef(const char *file, int index);
 // All six panels, for tests that walk every control.
 const std::vector<PanelDef> &AllPanelDefs();
-// Makes LoadPanel read this resource.
+// Makes LoadPanel read this resource, and hands the pages' dimming tables to
+// SetButtonsDimmed.
 void UseProgramPanelResource(void);

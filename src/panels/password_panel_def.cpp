@@ -1,8 +1,8 @@
 // The password panel: a small top-level pop-up with a prompt and the field that
 // start-up turns into a masked password field (Enter commits).
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {

@@ -2,10 +2,10 @@
 // OUT1, IN0, IN1), both with two cursors and plot areas aligned in X so that the
 // digital cursors, which follow the analog ones, line up; then the signal
 // selector, delta X and delta Y, the busy lamp, ZOOM 1:1 and CLOSE.
-#include "panels/callbacks.h"
 #include "panels/decor_ids.h"
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 namespace
 {

@@ -2,8 +2,8 @@
 
 #include "app/app_state.h"
 #include "app/language.h"
-#include "panels/panel_ids.h"
 #include "params/parameter_set.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 namespace

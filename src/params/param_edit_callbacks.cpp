@@ -1,10 +1,10 @@
 // Callbacks of the parameter controls: right-click help, and the rule chain on a
 // commit of the controls whose setting other settings depend on. Plain numeric
 // controls run no rule; their values reach the record at the next GetPanelValues.
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
 #include "params/param_form.h"
 #include "params/param_help_texts.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 namespace

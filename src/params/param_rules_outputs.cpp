@@ -1,9 +1,9 @@
 // Rule steps 3 to 5: the digital and analog outputs and the transmitter.
 #include "app/app_state.h"
-#include "panels/panel_ids.h"
 #include "params/param_controls.h"
 #include "params/param_form.h"
 #include "params/param_texts.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 // Without a digital output there is nothing to switch: the parameters II page and

@@ -1,8 +1,8 @@
 // Rule steps 1 and 2: the signal processing mode and the IN0/IN1-switched gain.
-#include "panels/panel_ids.h"
 #include "params/param_controls.h"
 #include "params/param_form.h"
 #include "params/param_texts.h"
+#include "resource/panel_ids.h"
 
 #include <string>
 

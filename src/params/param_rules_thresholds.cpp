@@ -1,8 +1,8 @@
 // Rule steps 6 to 8: the switching thresholds, their tracing and the teach.
 #include "app/app_state.h"
-#include "panels/panel_ids.h"
 #include "params/param_controls.h"
 #include "params/param_form.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 #include <initializer_list>

@@ -6,13 +6,13 @@
 #include "app/app_state.h"
 #include "app/language.h"
 #include "app/long_operation.h"
-#include "link/connection.h"
+#include "app/status_box.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "link/reply_data.h"
-#include "panels/panel_ids.h"
 #include "params/param_form.h"
 #include "params/parameter_set.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 #include <cstdio>

@@ -1,12 +1,12 @@
 // SEND, GET and the RAM / EEPROM / FILE selectors of the main panel.
 #include "app/app_state.h"
+#include "app/dimming.h"
 #include "app/long_operation.h"
-#include "link/connection.h"
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
 #include "params/param_file.h"
 #include "params/param_help_texts.h"
 #include "params/param_transfer.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 namespace
@@ -36,31 +36,33 @@ const MemorySelector kMemorySelectors[] = {
     {MAINP_FILE, PARA_MEMORY_FILE},
 };
 
+void SendToSelectedMemory()
+{
+    if (g_app.paraMemory == PARA_MEMORY_FILE)
+        SendParaToFile();
+    else
+        TransferWithSensor(SendPara, &g_loops.sendRequested);
+}
+
+void GetFromSelectedMemory()
+{
+    if (g_app.paraMemory == PARA_MEMORY_FILE)
+        ReadParaFromFile();
+    else
+        TransferWithSensor(GetPara, &g_loops.getRequested);
+}
+
 } // namespace
 
 int CBF_ButtonSend(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_RIGHT_CLICK) {
-        ShowHelpPopup(kHelpSend);
-    } else if (event == EVENT_COMMIT) {
-        if (g_app.paraMemory == PARA_MEMORY_FILE)
-            SendParaToFile();
-        else
-            TransferWithSensor(SendPara, &g_loops.sendRequested);
-    }
+    AnswerCommit(event, kHelpSend, SendToSelectedMemory);
     return 0;
 }
 
 int CBF_ButtonGet(int, int, int event, void *, int, int)
 {
-    if (event == EVENT_RIGHT_CLICK) {
-        ShowHelpPopup(kHelpGet);
-    } else if (event == EVENT_COMMIT) {
-        if (g_app.paraMemory == PARA_MEMORY_FILE)
-            ReadParaFromFile();
-        else
-            TransferWithSensor(GetPara, &g_loops.getRequested);
-    }
+    AnswerCommit(event, kHelpGet, GetFromSelectedMemory);
     return 0;
 }
 

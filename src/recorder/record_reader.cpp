@@ -2,8 +2,8 @@
 // buffer that keeps only the unfinished last line between two chunks.
 #include "recorder/record_reader.h"
 
-#include "live/recorder_texts.h"
 #include "recorder/record_format.h"
+#include "recorder/recorder_texts.h"
 
 #include <algorithm>
 #include <cstring>

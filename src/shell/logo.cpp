@@ -1,7 +1,7 @@
 // The program title in the top left corner and the logo in the top right corner.
 #include "app/app_state.h"
-#include "panels/panel_ids.h"
 #include "platform/paths.h"
+#include "resource/panel_ids.h"
 #include "shell/startup.h"
 #include "ui/userint.h"
 

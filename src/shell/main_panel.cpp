@@ -1,10 +1,10 @@
 // The main panel's own callbacks: closing, resizing, and the main tab control.
 #include "app/app_state.h"
 #include "app/child_panels.h"
+#include "app/dimming.h"
 #include "app/long_operation.h"
-#include "link/connection.h"
-#include "live/recorder.h"
-#include "panels/callbacks.h"
+#include "recorder/recorder.h"
+#include "resource/callbacks.h"
 #include "shell/panel_settings.h"
 #include "shell/shell_texts.h"
 #include "shell/startup.h"

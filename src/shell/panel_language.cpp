@@ -1,9 +1,9 @@
 #include "shell/panel_language.h"
 
 #include "app/app_state.h"
-#include "panels/panel_ids.h"
+#include "offset/offset_instruction.h"
 #include "platform/paths.h"
-#include "shell/offset_instruction.h"
+#include "resource/panel_ids.h"
 #include "toolbox/localize.h"
 #include "ui/userint.h"
 

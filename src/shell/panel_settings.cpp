@@ -1,13 +1,14 @@
 #include "shell/panel_settings.h"
 
 #include "app/app_state.h"
+#include "app/settings_file.h"
 #include "app/settings_keys.h"
+#include "connection/connection.h"
 #include "inistore/inifile.h"
-#include "link/connection.h"
 #include "link/link_state.h"
-#include "panels/panel_ids.h"
+#include "offset/offset_instruction.h"
 #include "platform/paths.h"
-#include "shell/offset_instruction.h"
+#include "resource/panel_ids.h"
 #include "shell/panel_language.h"
 #include "toolbox/combobox.h"
 #include "ui/userint.h"
@@ -179,23 +180,6 @@ void TakeAndPutCommunication(IniText store)
 }
 
 } // namespace
-
-IniStore *OpenPanelSettingsStore(const char *path)
-{
-    if (!FileExists(path))
-        return nullptr;
-    IniText store = Ini_New(0);
-    if (!store)
-        return nullptr;
-    Ini_ReadFromFile(store, path);
-    char fileType[1024];
-    Ini_GetStringIntoBuffer(store, kSecGeneral, kKeyFileType, fileType, sizeof fileType);
-    if (std::strcmp(fileType, kPanelSettingsType) != 0) {
-        Ini_Dispose(store);
-        return nullptr;
-    }
-    return store;
-}
 
 void LoadPanelSettings(void)
 {

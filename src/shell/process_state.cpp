@@ -3,12 +3,14 @@
 #include "app/app_state.h"
 #include "app/long_operation.h"
 #include "convtable/conv_table.h"
+#include "link/link_channel.h"
+#include "link/link_failure.h"
 #include "link/link_state.h"
 #include "live/graph_panel.h"
 #include "live/live_state.h"
-#include "live/recorder_state.h"
-#include "live/scope.h"
 #include "params/parameter_set.h"
+#include "recorder/recorder_state.h"
+#include "scope/scope.h"
 #include "ui/ui_init.h"
 
 void ResetProcessState(void)
@@ -16,6 +18,8 @@ void ResetProcessState(void)
     ResetAppState();
     ResetLoops();
     ResetLinkState();
+    ResetLinkChannel();
+    ResetLinkReports();
     ResetParameterSet();
     ResetLiveState();
     ResetRecorderState();

@@ -8,7 +8,7 @@
 // uses it to capture the running program on a virtual display).
 #include "app/app_state.h"
 #include "app/child_panels.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "shell/panel_language.h"
 #include "shell/panel_settings.h"
 #include "shell/process_state.h"

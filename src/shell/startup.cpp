@@ -2,18 +2,19 @@
 
 #include "app/app_state.h"
 #include "app/child_panels.h"
+#include "app/dimming.h"
 #include "app/long_operation.h"
+#include "connection/connection.h"
 #include "convtable/conv_table.h"
-#include "link/connection.h"
 #include "link/link_state.h"
-#include "live/recorder.h"
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
 #include "panels/panel_resource.h"
 #include "params/param_form.h"
 #include "platform/rs232.h"
 #include "platform/tcp_client.h"
 #include "platform/termination.h"
+#include "recorder/recorder.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 #include "shell/panel_settings.h"
 #include "shell/process_state.h"
 #include "shell/settings_location.h"
@@ -129,6 +130,7 @@ void InitAll(void)
 
     GetConnectionSettingsFromFile();
     InitConnectPanel();
+    ReportLinkFailuresOnConnectionPage();
     SetButtonsDimmed(DIM_ALL_GROUPS, 1);
     TryToConnect();
     if (g_link.sensorConnected == 1)

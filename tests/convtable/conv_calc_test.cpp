@@ -6,7 +6,7 @@
 #include "app/child_panels.h"
 #include "convtable/conv_table.h"
 #include "live/live_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "support/ui_actions.h"
 #include "ui/userint.h"
 

@@ -6,7 +6,7 @@
 #include "convtable/conv_eeprom.h"
 #include "convtable/conv_table.h"
 #include "link/link_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 #include <QTimer>

@@ -5,7 +5,7 @@
 #include "app/app_state.h"
 #include "convtable/conv_table.h"
 #include "inistore/inifile.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "support/program_fixture.h"
 #include "ui/userint.h"
 

@@ -2,7 +2,7 @@
 
 #include "app/app_state.h"
 #include "link/link_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "support/program_fixture.h"
 #include "ui/userint.h"
 

@@ -1,13 +1,14 @@
 // The frame exchange against a scripted sensor on TCP loopback: the bytes of the
 // requests, the 3.0 s limits, and every way a reply can be refused.
-#include "link_test_env.h"
+#include "support/link_test_env.h"
 
 #include "app/app_state.h"
+#include "connection/connection.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
-#include "panels/panel_ids.h"
 #include "params/param_transfer.h"
 #include "params/parameter_set.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 namespace

@@ -1,13 +1,13 @@
 // The whole link against chromix-sim, over TCP loopback and over a pseudo-terminal:
 // start-up connection, GET and SEND with RAM and EEPROM targets, the baud-rate change.
-#include "link_test_env.h"
+#include "support/link_test_env.h"
 
 #include "app/app_state.h"
 #include "link/link_state.h"
-#include "panels/panel_ids.h"
 #include "params/param_transfer.h"
 #include "params/parameter_set.h"
 #include "platform/rs232.h"
+#include "resource/panel_ids.h"
 #include "support/popup_script.h"
 #include "support/program_fixture.h"
 #include "support/sim_process.h"

@@ -1,15 +1,15 @@
 // Opening the transports, their error texts, the TCP data handler and going offline.
-#include "link_test_env.h"
+#include "support/link_test_env.h"
 
 #include "app/app_state.h"
-#include "link/connection.h"
+#include "connection/connection.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
 #include "link/transport.h"
-#include "panels/panel_ids.h"
 #include "platform/rs232.h"
 #include "platform/tcp_client.h"
+#include "resource/panel_ids.h"
 #include "support/popup_script.h"
 #include "support/program_fixture.h"
 #include "support/unanswered_listener.h"

@@ -5,7 +5,7 @@
 
 #include "app/app_state.h"
 #include "live/live_display.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "support/ui_actions.h"
 #include "ui/userint.h"
 

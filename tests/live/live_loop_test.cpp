@@ -5,9 +5,9 @@
 
 #include "app/app_state.h"
 #include "app/long_operation.h"
-#include "link/connection.h"
+#include "connection/connection.h"
 #include "link/frame.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "support/ui_actions.h"
 #include "ui/userint.h"
 

@@ -5,7 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/long_operation.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "support/program_fixture.h"
 #include "support/sim_process.h"
 #include "support/ui_actions.h"

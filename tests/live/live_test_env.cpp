@@ -2,7 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/long_operation.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "support/ui_actions.h"
 #include "ui/userint.h"
 

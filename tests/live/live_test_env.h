@@ -4,8 +4,8 @@
 // their condition is met, and scripted live frames for the raw sensor.
 
 #include "link/link_state.h"
-#include "link/link_test_env.h"
 #include "live/live_state.h"
+#include "support/link_test_env.h"
 
 #include <functional>
 #include <vector>

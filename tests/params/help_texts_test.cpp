@@ -3,8 +3,8 @@
 #include "param_test_env.h"
 
 #include "app/app_state.h"
-#include "panels/panel_ids.h"
 #include "params/param_help_texts.h"
+#include "resource/panel_ids.h"
 #include "support/ui_actions.h"
 #include "ui/userint.h"
 

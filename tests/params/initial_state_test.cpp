@@ -2,8 +2,8 @@
 // the Default column, so the form looks the same before and after the first rules run.
 #include "param_test_env.h"
 
-#include "panels/panel_ids.h"
 #include "params/param_form.h"
+#include "resource/panel_ids.h"
 
 #include <utility>
 #include <vector>

@@ -3,10 +3,10 @@
 
 #include "app/app_state.h"
 #include "inistore/inifile.h"
-#include "panels/panel_ids.h"
 #include "params/param_file.h"
 #include "params/param_form.h"
 #include "params/parameter_set.h"
+#include "resource/panel_ids.h"
 #include "support/program_fixture.h"
 #include "ui/userint.h"
 

@@ -3,7 +3,7 @@
 #include "param_test_env.h"
 
 #include "app/app_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "ui/userint.h"
 
 #include <initializer_list>

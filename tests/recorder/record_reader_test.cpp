@@ -1,7 +1,7 @@
 // Record files written by the recorder read back into columns, in chunks of any size;
 // damaged rows and foreign files stop the reading at the line that is wrong.
 #include "app/app_state.h"
-#include "live/record_file.h"
+#include "recorder/record_file.h"
 #include "recorder/record_reader.h"
 #include "support/program_fixture.h"
 

@@ -5,7 +5,7 @@
 
 #include "app/app_state.h"
 #include "inistore/inifile.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "shell/panel_language.h"
 #include "support/program_fixture.h"
 #include "support/ui_actions.h"

@@ -3,9 +3,9 @@
 #include "shell_test_env.h"
 
 #include "app/app_state.h"
-#include "link/connection.h"
+#include "connection/connection.h"
 #include "link/link_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "shell/panel_settings.h"
 #include "support/program_fixture.h"
 #include "toolbox/combobox.h"

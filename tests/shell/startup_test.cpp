@@ -5,7 +5,7 @@
 #include "app/child_panels.h"
 #include "app/long_operation.h"
 #include "link/link_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "shell/startup.h"
 #include "support/program_fixture.h"
 #include "support/sim_process.h"

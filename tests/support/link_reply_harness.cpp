@@ -1,17 +1,17 @@
 #include "support/link_reply_harness.h"
 
+#include "connection/firmware_text.h"
+#include "hwinfo/hwinfo_block.h"
 #include "link/exchange.h"
-#include "link/firmware_text.h"
-#include "link/hwinfo_block.h"
 #include "link/link_channel.h"
 #include "link/link_state.h"
 #include "link/reply_data.h"
-#include "live/cycle_time_reply.h"
 #include "live/live_frame_reply.h"
-#include "live/offset_reply.h"
-#include "live/scope_frames.h"
-#include "live/scope_unroll.h"
+#include "offset/offset_reply.h"
 #include "params/parameter_set.h"
+#include "scope/cycle_time_reply.h"
+#include "scope/scope_frames.h"
+#include "scope/scope_unroll.h"
 
 #include <cctype>
 #include <cmath>

@@ -6,7 +6,7 @@
 #include "support/ui_actions.h"
 
 #include "app/app_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "ui/ui_qt.h"
 #include "ui/userint.h"
 

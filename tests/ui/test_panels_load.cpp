@@ -3,8 +3,8 @@
 // or page and clear of the others.
 #include "test_panels_walk.h"
 
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/panel_ids.h"
 #include "ui/ui_qt.h"
 #include "ui/userint.h"
 

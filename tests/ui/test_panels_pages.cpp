@@ -3,8 +3,8 @@
 // pages and of the data, graph, scope, conversion and password panels.
 #include "test_panels_walk.h"
 
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // and the threshold 2 group.
 #include "test_panels_walk.h"
 
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 
 #include <gtest/gtest.h>
 

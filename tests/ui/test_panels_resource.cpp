@@ -2,9 +2,9 @@
 // of every control of the six panels.
 #include "test_panels_walk.h"
 
-#include "panels/callbacks.h"
-#include "panels/panel_ids.h"
 #include "panels/panel_layout.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "support/event_recorder.h"
 #include "support/ui_errors.h"
 #include "ui/panel_loader.h"

@@ -1,8 +1,0 @@
-#include "live/scope.h"
-
-ScopeState g_scope;
-
-void ResetScopeState(void)
-{
-    g_scope = ScopeState{};
-}

@@ -1,0 +1,98 @@
+// Record file text and the writes that keep it whole.
+#include "recorder/record_file.h"
+
+#include "app/language.h"
+#include "recorder/recorder_texts.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+
+namespace
+{
+
+// The program title that heads every record file.
+constexpr const char *kRecordFileTitle = "CHROMIX1 Scope V3.1";
+constexpr const char *kTemporarySuffix = ".part";
+
+std::string Format(const char *format, const char *a, const char *b)
+{
+    char line[512];
+    std::snprintf(line, sizeof line, format, a, b);
+    return line;
+}
+
+bool WriteNewFile(const std::string &path, const std::string &text)
+{
+    std::FILE *file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
+    return std::fclose(file) == 0 && ok;
+}
+
+} // namespace
+
+std::string RecordFileHeader(const char *sensorId)
+{
+    std::string header = Format("\n%s%s\r\n", Tr(kTxtRecHeaderLabel), kRecordFileTitle);
+    if (sensorId && sensorId[0] != '\0')
+        header += Format("%s%s\r\n", Tr(kTxtRecPanelIdLabel), sensorId);
+    header += "\r\n";
+    header += "DATE\tTIME\tCH0\tTEMP\tSIG\r\n";
+    return header;
+}
+
+std::string RecordFileRow(const LiveFrame &frame, const char *date, const char *time)
+{
+    char row[96];
+    std::snprintf(row, sizeof row, "%s\t%s\t%i\t%i\t%i\r\n", date, time, (int)frame.Ch0, (int)frame.Temp,
+                  (int)frame.Sig);
+    return row;
+}
+
+void CurrentDateAndTime(char date[11], char time[9])
+{
+    std::time_t now = std::time(nullptr);
+    const std::tm *local = std::localtime(&now);
+    if (!local) {
+        std::snprintf(date, 11, "00-00-0000");
+        std::snprintf(time, 9, "00:00:00");
+        return;
+    }
+    std::strftime(date, 11, "%m-%d-%Y", local);
+    std::strftime(time, 9, "%H:%M:%S", local);
+}
+
+bool AppendWhole(const char *path, const std::string &text)
+{
+    std::FILE *file = std::fopen(path, "ab");
+    if (!file)
+        return false;
+    long start = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1L;
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
+    ok = std::fclose(file) == 0 && ok;
+    if (!ok && start >= 0) {
+        std::error_code error;
+        std::filesystem::resize_file(path, (std::uintmax_t)start, error);
+    }
+    return ok;
+}
+
+bool ReplaceFileWith(const char *path, const std::string &text)
+{
+    std::string temporary = std::string(path) + kTemporarySuffix;
+    std::error_code error;
+    if (!WriteNewFile(temporary, text)) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return false;
+    }
+    return true;
+}

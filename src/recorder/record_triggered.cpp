@@ -1,0 +1,68 @@
+// START TRIG REC: mode 3, every frame the sensor pushes after an auto-send start, until
+// STOP, a mode change or a link failure. The sensor is told to stop sending however
+// the recording ended.
+#include "app/dimming.h"
+#include "app/language.h"
+#include "app/long_operation.h"
+#include "link/exchange.h"
+#include "link/frame.h"
+#include "link/link_state.h"
+#include "live/display_pace.h"
+#include "platform/rs232.h"
+#include "recorder/auto_send.h"
+#include "recorder/pushed_frames.h"
+#include "recorder/record_progress.h"
+#include "recorder/recorder.h"
+#include "recorder/recorder_state.h"
+#include "recorder/recorder_texts.h"
+#include "resource/panel_ids.h"
+#include "ui/userint.h"
+
+namespace
+{
+
+// A TCP conversation that the server has closed cannot carry the stop any more.
+bool TransportStillOpen()
+{
+    return g_link.protocol != PROTOCOL_TCP || g_link.tcpConnected;
+}
+
+} // namespace
+
+void TriggeredRecord(void)
+{
+    if (!StartLoop(LOOP_LIVE))
+        return;
+    StartRecordingCounts();
+    StartDisplayPace();
+    ShowFrameCounter();
+    if (g_link.protocol != PROTOCOL_TCP)
+        GetComStat(g_link.comPort); // reading the error bits clears them
+    if (StartPushStream(ORDER_AUTO_SEND, kAutoSendStart) != LINK_OK) {
+        StopLoop(LOOP_LIVE);
+        return;
+    }
+    unsigned char payload[kLiveFrameBytes];
+    while (LoopRunning(LOOP_LIVE) && TakePushedFrame(ORDER_READ_DATA_FRAME, payload, kLiveFrameBytes) == 1) {
+        ++g_recorder.frameCounter;
+        TakeRecordedFrame(payload);
+        ShowFrameCounter();
+    }
+    ShowHeldBackRecordedFrame();
+    StopLoop(LOOP_LIVE);
+}
+
+void StartTriggeredRecording(void)
+{
+    if (ConfirmPopup(Tr(kTxtInfoTitle), Tr(kTxtRecRightFileName)) != 1)
+        return;
+    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
+    MessagePopup(Tr(kTxtInfoTitle), Tr(kTxtRecFileNotOpened));
+    SetCtrlAttribute(RecorderPage(), TABREC_STARTTRIG, ATTR_CMD_BUTTON_COLOR, VAL_RED);
+    TriggeredRecord();
+    if (TransportStillOpen())
+        StopAutoSend();
+    ShowRecordingResult();
+    SetCtrlAttribute(RecorderPage(), TABREC_STARTTRIG, ATTR_CMD_BUTTON_COLOR, VAL_LT_GRAY);
+    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+}

@@ -1,0 +1,35 @@
+#pragma once
+// German/English texts of the recorder: file dialog, questions, messages and the
+// record file's header labels.
+
+#include "app/language.h"
+
+extern const TextPair kTxtRecDialogTitle;
+extern const TextPair kTxtRecNoFileSelected;
+extern const TextPair kTxtRecFileExists;
+extern const TextPair kTxtRecFileNotOpened;
+extern const TextPair kTxtRecRightFileName;
+extern const TextPair kTxtRecFileSaved;
+// printf format with the number of rows not written (unsigned long long)
+extern const TextPair kTxtRecRowsNotWritten;
+extern const TextPair kTxtRecHeaderNotWritten;
+extern const TextPair kTxtRecManualRowNotWritten;
+extern const TextPair kTxtRecNoFrameYet;
+extern const TextPair kTxtRecHeaderLabel;
+extern const TextPair kTxtRecPanelIdLabel;
+
+// Help text of the NOT WRITTEN display
+extern const TextPair kHelpDispRowsNotWritten;
+
+// Help texts of the recorder page
+extern const TextPair kHelpButtonSelRecFile;
+extern const TextPair kHelpDispRecFile;
+extern const TextPair kHelpButtonStartRecord; // also START TRIG REC
+extern const TextPair kHelpButtonStopRecord;
+extern const TextPair kHelpButtonManualRecord;
+extern const TextPair kHelpEditSelectDataRec;
+extern const TextPair kHelpEditInterval;
+extern const TextPair kHelpEditRecVal;
+extern const TextPair kHelpDispRecordTime;
+extern const TextPair kHelpDispRecordedValues;
+extern const TextPair kHelpDispRemaining;

@@ -1,0 +1,8 @@
+#include "scope/scope.h"
+
+ScopeState g_scope;
+
+void ResetScopeState(void)
+{
+    g_scope = ScopeState{};
+}
