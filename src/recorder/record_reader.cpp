@@ -68,6 +68,20 @@ long long DaysFromCivil(int year, int month, int day)
     return era * 146097 + (long long)dayOfEra - 719468;
 }
 
+// The date of a day counted from 01-01-1970.
+void CivilFromDays(long long days, int *year, int *month, int *day)
+{
+    days += 719468;
+    const long long era = (days >= 0 ? days : days - 146096) / 146097;
+    const unsigned dayOfEra = unsigned(days - era * 146097);
+    const unsigned yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const unsigned dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const unsigned monthIndex = (5 * dayOfYear + 2) / 153;
+    *day = int(dayOfYear - (153 * monthIndex + 2) / 5 + 1);
+    *month = int(monthIndex < 10 ? monthIndex + 3 : monthIndex - 9);
+    *year = int((long long)yearOfEra + era * 400 + (*month <= 2 ? 1 : 0));
+}
+
 int DaysInMonth(int year, int month)
 {
     static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -286,4 +300,15 @@ double RecordReadProgress(const RecordReader &reader)
     if (reader.fileSize == 0)
         return reader.file ? 0.0 : 1.0;
     return std::min(1.0, double(reader.bytesParsed) / double(reader.fileSize));
+}
+
+std::string FormatRecordTime(uint32_t seconds)
+{
+    int year = 0, month = 0, day = 0;
+    CivilFromDays(seconds / 86400, &year, &month, &day);
+    const unsigned rest = seconds % 86400;
+    char text[64];
+    std::snprintf(text, sizeof text, "%02d-%02d-%04d %02u:%02u:%02u", month, day, year, rest / 3600,
+                  rest / 60 % 60, rest % 60);
+    return text;
 }

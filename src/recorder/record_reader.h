@@ -67,3 +67,5 @@ bool OpenRecordReader(RecordReader &reader, const char *path);
 int ReadRecordChunk(RecordReader &reader, size_t maxBytes);
 // The share of the file parsed so far, 0 to 1.
 double RecordReadProgress(const RecordReader &reader);
+// A row's time as the file writes it: "MM-DD-YYYY HH:MM:SS".
+std::string FormatRecordTime(uint32_t seconds);

@@ -12,6 +12,7 @@
 #include "recorder/auto_send.h"
 #include "recorder/pushed_frames.h"
 #include "recorder/record_progress.h"
+#include "recorder/record_split.h"
 #include "recorder/recorder.h"
 #include "recorder/recorder_state.h"
 #include "recorder/recorder_texts.h"
@@ -39,6 +40,7 @@ void TriggeredRecord(void)
     if (g_link.protocol != PROTOCOL_TCP)
         GetComStat(g_link.comPort); // reading the error bits clears them
     if (StartPushStream(ORDER_AUTO_SEND, kAutoSendStart) != LINK_OK) {
+        EndRecordSplit();
         StopLoop(LOOP_LIVE);
         return;
     }
@@ -49,6 +51,7 @@ void TriggeredRecord(void)
         ShowFrameCounter();
     }
     ShowHeldBackRecordedFrame();
+    EndRecordSplit();
     StopLoop(LOOP_LIVE);
 }
 
@@ -59,10 +62,12 @@ void StartTriggeredRecording(void)
     SetButtonsDimmed(DIM_ALL_GROUPS, 1);
     MessagePopup(Tr(kTxtInfoTitle), Tr(kTxtRecFileNotOpened));
     SetCtrlAttribute(RecorderPage(), TABREC_STARTTRIG, ATTR_CMD_BUTTON_COLOR, VAL_RED);
+    SetCtrlAttribute(RecorderPage(), TABREC_SPLITHOURS, ATTR_CTRL_MODE, VAL_INDICATOR);
     TriggeredRecord();
     if (TransportStillOpen())
         StopAutoSend();
     ShowRecordingResult();
     SetCtrlAttribute(RecorderPage(), TABREC_STARTTRIG, ATTR_CMD_BUTTON_COLOR, VAL_LT_GRAY);
+    SetCtrlAttribute(RecorderPage(), TABREC_SPLITHOURS, ATTR_CTRL_MODE, VAL_HOT);
     SetButtonsDimmed(DIM_ALL_GROUPS, 0);
 }
