@@ -30,8 +30,10 @@ QWidget *CreateStripChartWidget(int panel, const CtrlDef &def, QWidget *parent)
                      [panel, control](int kind) { DispatchCtrlEvent(panel, control, EVENT_ZOOM, kind, 0); });
     chart->setTraceCount(std::max(1, def.traces));
     chart->setPointsPerScreen(std::max(1, def.pointsPerScreen));
-    for (size_t trace = 0; trace < def.traceColors.size(); ++trace)
-        chart->setTraceStyle(static_cast<int>(trace), def.traceColors[trace], VAL_SOLID);
+    for (size_t trace = 0; trace < def.traceColors.size(); ++trace) {
+        const int style = trace < def.traceLineStyles.size() ? def.traceLineStyles[trace] : VAL_SOLID;
+        chart->setTraceStyle(static_cast<int>(trace), def.traceColors[trace], style);
+    }
     chart->setYRange(VAL_MANUAL, def.yMin, def.yMax);
     return chart;
 }
