@@ -250,6 +250,8 @@ PlotSamples MakePlotSamples(std::vector<double> x, PlotValues y)
 size_t FirstSampleAtOrAfter(const PlotSamples &samples, double value)
 {
     const size_t count = samples.size();
+    if (std::isnan(value))
+        return count;
     if (samples.x.empty()) {
         if (!(value > 0.0))
             return 0;
@@ -262,6 +264,8 @@ size_t FirstSampleAtOrAfter(const PlotSamples &samples, double value)
 size_t FirstSampleAfter(const PlotSamples &samples, double value)
 {
     const size_t count = samples.size();
+    if (std::isnan(value))
+        return 0;
     if (samples.x.empty()) {
         if (value < 0.0)
             return 0;
