@@ -42,16 +42,6 @@ namespace
 constexpr int kBenchComPort = 4;
 constexpr double kBitsPerFrame = 380.0;
 
-long ResidentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::atol(line.c_str() + 6);
-    return -1;
-}
-
 // Counts the paint events of every strip chart.
 class PaintCounter : public QObject
 {

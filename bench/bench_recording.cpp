@@ -44,16 +44,6 @@ constexpr int kLargeRows = 1000000;
 constexpr int kSmallRows = 1000;
 constexpr int kRowBytes = 10; // CH0, TEMP, SIG as 16-bit values and the time as 32 bits
 
-long ResidentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::atol(line.c_str() + 6);
-    return -1;
-}
-
 // A recording as the recorder writes it: a signal with noise, a row a second.
 void WriteRecordFile(const std::string &path, int rows)
 {

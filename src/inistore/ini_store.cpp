@@ -229,6 +229,14 @@ int Ini_GetStringIntoBuffer(IniText store, const char *section, const char *tag,
     }
 }
 
+// The raw value of an item without the blanks around it; empty when the item is
+// missing or blank.
+static std::string TrimmedRawValue(IniStore *store, const char *section, const char *tag)
+{
+    const IniItem *item = FindItem(store, section, tag);
+    return item == nullptr ? std::string() : StrDupWithoutSurrWhiteSpace(item->value);
+}
+
 int Ini_GetInt(IniText store, const char *section, const char *tag, int *value)
 {
     if (store == nullptr)
@@ -236,10 +244,10 @@ int Ini_GetInt(IniText store, const char *section, const char *tag, int *value)
     if (value == nullptr)
         return INI_ERR_INVALID_ARGUMENT;
     try {
-        const IniItem *item = FindItem(store, section, tag);
-        if (item == nullptr || StrDupWithoutSurrWhiteSpace(item->value).empty())
+        const std::string text = TrimmedRawValue(store, section, tag);
+        if (text.empty())
             return 0;
-        return StrToInt(item->value, value) ? 1 : INI_ERR_INVALID_INTEGER;
+        return StrToInt(text, value) ? 1 : INI_ERR_INVALID_INTEGER;
     } catch (const std::bad_alloc &) {
         return INI_ERR_OUT_OF_MEMORY;
     }
@@ -252,10 +260,7 @@ int Ini_GetDouble(IniText store, const char *section, const char *tag, double *v
     if (value == nullptr)
         return INI_ERR_INVALID_ARGUMENT;
     try {
-        const IniItem *item = FindItem(store, section, tag);
-        if (item == nullptr)
-            return 0;
-        const std::string text = StrDupWithoutSurrWhiteSpace(item->value);
+        const std::string text = TrimmedRawValue(store, section, tag);
         if (text.empty())
             return 0;
         double number = 0.0;
