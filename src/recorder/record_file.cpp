@@ -4,6 +4,7 @@
 #include "app/language.h"
 #include "recorder/recorder_texts.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
@@ -24,13 +25,33 @@ std::string Format(const char *format, const char *a, const char *b)
     return line;
 }
 
-bool WriteNewFile(const std::string &path, const std::string &text)
+// The errno of the first step that failed, kept for the caller.
+void Keep(int *error, int value)
+{
+    if (error && *error == 0)
+        *error = value != 0 ? value : EIO;
+}
+
+bool WriteAndClose(std::FILE *file, const std::string &text, int *error)
+{
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
+    if (!ok)
+        Keep(error, errno);
+    if (std::fclose(file) != 0) {
+        Keep(error, errno);
+        ok = false;
+    }
+    return ok;
+}
+
+bool WriteNewFile(const std::string &path, const std::string &text, int *error)
 {
     std::FILE *file = std::fopen(path.c_str(), "wb");
-    if (!file)
+    if (!file) {
+        Keep(error, errno);
         return false;
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
-    return std::fclose(file) == 0 && ok;
+    }
+    return WriteAndClose(file, text, error);
 }
 
 } // namespace
@@ -66,14 +87,17 @@ void CurrentDateAndTime(char date[11], char time[9])
     std::strftime(time, 9, "%H:%M:%S", local);
 }
 
-bool AppendWhole(const char *path, const std::string &text)
+bool AppendWhole(const char *path, const std::string &text, int *error)
 {
+    if (error)
+        *error = 0;
     std::FILE *file = std::fopen(path, "ab");
-    if (!file)
+    if (!file) {
+        Keep(error, errno);
         return false;
+    }
     long start = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1L;
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
-    ok = std::fclose(file) == 0 && ok;
+    const bool ok = WriteAndClose(file, text, error);
     if (!ok && start >= 0) {
         std::error_code error;
         std::filesystem::resize_file(path, (std::uintmax_t)start, error);
@@ -81,18 +105,26 @@ bool AppendWhole(const char *path, const std::string &text)
     return ok;
 }
 
-bool ReplaceFileWith(const char *path, const std::string &text)
+bool ReplaceFileWith(const char *path, const std::string &text, int *error)
 {
+    if (error)
+        *error = 0;
     std::string temporary = std::string(path) + kTemporarySuffix;
-    std::error_code error;
-    if (!WriteNewFile(temporary, text)) {
-        std::filesystem::remove(temporary, error);
+    std::error_code failure;
+    if (!WriteNewFile(temporary, text, error)) {
+        std::filesystem::remove(temporary, failure);
         return false;
     }
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
+    std::filesystem::rename(temporary, path, failure);
+    if (failure) {
+        Keep(error, failure.value());
+        std::filesystem::remove(temporary, failure);
         return false;
     }
     return true;
+}
+
+bool FileCannotGrow(int error)
+{
+    return error == ENOSPC || error == EDQUOT || error == EFBIG;
 }

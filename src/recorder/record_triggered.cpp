@@ -13,6 +13,7 @@
 #include "recorder/auto_send.h"
 #include "recorder/pushed_frames.h"
 #include "recorder/record_progress.h"
+#include "recorder/record_split.h"
 #include "recorder/recorder.h"
 #include "recorder/recorder_state.h"
 #include "recorder/recorder_texts.h"
@@ -40,6 +41,7 @@ void TriggeredRecord(void)
     if (g_link.protocol != PROTOCOL_TCP)
         GetComStat(g_link.comPort); // reading the error bits clears them
     if (StartPushStream(ORDER_AUTO_SEND, kAutoSendStart) != LINK_OK) {
+        EndRecordSplit();
         EndLoop(LOOP_LIVE);
         return;
     }
@@ -50,6 +52,7 @@ void TriggeredRecord(void)
         ShowFrameCounter();
     }
     ShowHeldBackRecordedFrame();
+    EndRecordSplit();
     EndLoop(LOOP_LIVE);
 }
 
@@ -62,10 +65,12 @@ void StartTriggeredRecording(void)
     SetButtonsDimmed(DIM_ALL_GROUPS, 1);
     MessagePopup(Tr(kTxtInfoTitle), Tr(kTxtRecFileNotOpened));
     SetCtrlAttribute(RecorderPage(), TABREC_STARTTRIG, ATTR_CMD_BUTTON_COLOR, VAL_RED);
+    SetCtrlAttribute(RecorderPage(), TABREC_SPLITHOURS, ATTR_CTRL_MODE, VAL_INDICATOR);
     TriggeredRecord();
     if (TransportStillOpen())
         StopAutoSend();
     ShowRecordingResult();
     SetCtrlAttribute(RecorderPage(), TABREC_STARTTRIG, ATTR_CMD_BUTTON_COLOR, VAL_LT_GRAY);
+    SetCtrlAttribute(RecorderPage(), TABREC_SPLITHOURS, ATTR_CTRL_MODE, VAL_HOT);
     SetButtonsDimmed(DIM_ALL_GROUPS, 0);
 }

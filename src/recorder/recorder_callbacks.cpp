@@ -117,3 +117,9 @@ int CBF_DispRowsNotWritten(int, int, int event, void *, int, int)
     AnswerHelp(event, kHelpDispRowsNotWritten);
     return 0;
 }
+
+int CBF_EditSplitHours(int, int, int event, void *, int, int)
+{
+    AnswerHelp(event, kHelpEditSplitHours);
+    return 0;
+}
