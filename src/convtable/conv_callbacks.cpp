@@ -28,19 +28,6 @@ void ShowSavedOrNot(bool saved)
     ShowInfo(saved ? kTxtSavedToEeprom : kTxtNotSavedToEeprom);
 }
 
-// The curve is recalculated first, so the data sent are those of the table in view.
-void CalculateAndSaveConvData()
-{
-    CalcConvData();
-    short data[kConvDataValues];
-    if (g_conv.dataValid != 1 || !ScaleConvData(data)) {
-        ShowInfo(kTxtDataCanNotBeSaved);
-        return;
-    }
-    g_link.sensorConnected = 1;
-    ShowSavedOrNot(SaveConvDataToEE() == LINK_OK);
-}
-
 // The data panel takes the conversion panel's place in the child panel area.
 void ShowDataPanelInPlace()
 {
@@ -77,6 +64,11 @@ void CalculateAndSaveConvDataDimmed()
     SetButtonsDimmed(DIM_ALL_GROUPS, 0);
 }
 
+void LoadConvTableFile()
+{
+    GetConvTableFromFile();
+}
+
 void ZoomConvOneToOne()
 {
     SetAxisScalingMode(g_app.convPanel, CONVP_GRAPH, VAL_XAXIS, VAL_MANUAL, 0.0, kZoomXMax);
@@ -84,6 +76,21 @@ void ZoomConvOneToOne()
 }
 
 } // namespace
+
+// The curve is recalculated first, so the data sent are those of the table in view.
+int CalculateAndSaveConvData(void)
+{
+    CalcConvData();
+    short data[kConvDataValues];
+    if (g_conv.dataValid != 1 || !ScaleConvData(data)) {
+        ShowInfo(kTxtDataCanNotBeSaved);
+        return 0;
+    }
+    g_link.sensorConnected = 1;
+    int result = SaveConvDataToEE();
+    ShowSavedOrNot(result == LINK_OK);
+    return result;
+}
 
 int CBF_ButtonResetConvTable(int, int, int event, void *, int, int)
 {
@@ -113,7 +120,7 @@ int CBF_TableConv(int, int, int event, void *, int row, int column)
 
 int CBF_ButtonGetConvTableFromFile(int, int, int event, void *, int, int)
 {
-    AnswerCommit(event, kHelpButtonGetConvTableFromFile, GetConvTableFromFile);
+    AnswerCommit(event, kHelpButtonGetConvTableFromFile, LoadConvTableFile);
     return 0;
 }
 

@@ -41,8 +41,13 @@ std::string RecordFileHeader(const char *sensorId)
     if (sensorId && sensorId[0] != '\0')
         header += Format("%s%s\r\n", Tr(kTxtRecPanelIdLabel), sensorId);
     header += "\r\n";
-    header += "DATE\tTIME\tCH0\tTEMP\tSIG\r\n";
+    header += RecordFileColumns();
     return header;
+}
+
+std::string RecordFileColumns(void)
+{
+    return "DATE\tTIME\tCH0\tTEMP\tSIG\r\n";
 }
 
 std::string RecordFileRow(const LiveFrame &frame, const char *date, const char *time)

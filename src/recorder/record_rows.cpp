@@ -66,6 +66,7 @@ void StartRecordingCounts(void)
 {
     g_recorder.recorded = 0;
     g_recorder.frameCounter = 0;
+    g_recorder.rowsWritten = 0;
     g_recorder.rowsNotWritten = 0;
     ShowRowsNotWritten();
 }
@@ -81,8 +82,10 @@ bool ToFile(void)
     char date[11];
     char time[9];
     CurrentDateAndTime(date, time);
-    if (AppendWhole(g_app.recorderFilePath, RecordFileRow(g_live.frame, date, time)))
+    if (AppendWhole(g_app.recorderFilePath, RecordFileRow(g_live.frame, date, time))) {
+        ++g_recorder.rowsWritten;
         return true;
+    }
     ++g_recorder.rowsNotWritten;
     ShowRowsNotWritten();
     return false;

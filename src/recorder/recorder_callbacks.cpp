@@ -21,6 +21,11 @@ void RecordManuallyDimmed()
     SetCtrlAttribute(page, TABREC_MANUAL, ATTR_DIMMED, 0);
 }
 
+void SelectRecordFile()
+{
+    SelRecFile();
+}
+
 } // namespace
 
 void StartIntervalRecording(void)
@@ -39,7 +44,7 @@ void InitRecorder(void)
 
 int CBF_ButtonSelRecFile(int, int, int event, void *, int, int)
 {
-    AnswerCommit(event, kHelpButtonSelRecFile, SelRecFile);
+    AnswerCommit(event, kHelpButtonSelRecFile, SelectRecordFile);
     return 0;
 }
 

@@ -17,8 +17,12 @@ struct RecorderState {
     uint32_t values;         // VALUES of a counted recording
     uint64_t recorded;       // rows of the current counted or manual run
     uint64_t frameCounter;   // rows of the current open-ended or triggered run
+    uint64_t rowsWritten;    // rows of the current run that the file took
     uint64_t rowsNotWritten; // rows of the current run that the file did not take
     double cycleStart;       // Timer() at the start of the current request
+    // Rows after which a triggered recording ends by itself (the command line's
+    // --values); 0: it runs until stopped.
+    uint64_t triggeredLimit;
 };
 
 extern RecorderState g_recorder;
