@@ -17,64 +17,116 @@
 namespace
 {
 
-const char kParameterHeader[] =
-    "[GENERAL INFO]\r\nFILE TYPE: = \"Parameter File\"\r\nSCOPE VERSION: = \"CHROMIX1 Scope V3.1\"\r\n\r\n";
+// A hardware info file's type over a complete parameter section: taken, it would load.
+std::string ForeignParameterFile()
+{
+    std::string text = "[GENERAL INFO]\r\nFILE TYPE: = \"Hardware Initial File\"\r\n"
+                       "SCOPE VERSION: = \"CHROMIX1 Scope V3.1.0\"\r\n\r\n[PARAMETER]\r\n";
+    for (const char *key : {"POWER",
+                            "POWER MODE",
+                            "DYNWIN LO",
+                            "DYNWIN HI",
+                            "LED MODE",
+                            "GAIN",
+                            "AVERAGE",
+                            "INTEGRAL",
+                            "ANALOG OUTMODE",
+                            "ANALOG RANGE",
+                            "ANALOG OUT",
+                            "DIGITAL OUTMODE",
+                            "HOLD",
+                            "THRESHOLD MODE",
+                            "THRESHOLD TRACING",
+                            "TT UP",
+                            "TT DOWN",
+                            "THRESHOLD CALC 1",
+                            "TEACH VALUE 1 SIG",
+                            "TOLERANCE 1",
+                            "HYSTERESIS 1",
+                            "THRESHOLD CALC 2",
+                            "TEACH VALUE 2 SIG",
+                            "TOLERANCE 2",
+                            "HYSTERESIS 2",
+                            "EXTERN TEACH",
+                            "DEAD TIME",
+                            "OPERATING MODE",
+                            "SENSITIVITY",
+                            "REF VALUE CH0",
+                            "ADJ CHANNEL OFFSET",
+                            "CH0 OFFSET"})
+        text += std::string(key) + " = 1\r\n";
+    return text;
+}
+
+// A parameter file's type over a complete straight table: taken, it would load.
+std::string ForeignTableFile()
+{
+    std::string text = "[GENERAL INFO]\r\nFILE TYPE: = \"Parameter File\"\r\n"
+                       "SCOPE VERSION: = \"CHROMIX1 Scope V3.1\"\r\n\r\n";
+    for (int row = 1; row <= 64; ++row) {
+        std::string value = row == 1 ? "0" : row == 64 ? "4095" : "-1";
+        text += "[ROW " + std::to_string(row) + "]\r\nACTUAL VALUE = " + value + "\r\nSETVALUE = " + value +
+                "\r\n\r\n";
+    }
+    return text;
+}
 
 struct FailureCase {
     const char *name;
     bool sim;                              // a simulator over TCP, --tcp added to the command
     std::vector<std::string> simArguments; // FILE stands for the case's file
     std::vector<std::string> arguments;    // FILE stands for the case's file
-    const char *fileContent;               // null: no file is made
+    std::string fileContent;               // empty: no file is made
     int exitCode;
     const char *told;
 };
 
 std::vector<FailureCase> FailureCases()
 {
+    const std::string damaged =
+        "[GENERAL INFO]\r\nFILE TYPE: = \"Parameter File\"\r\n"
+        "SCOPE VERSION: = \"CHROMIX1 Scope V3.1\"\r\n\r\n[PARAMETER]\r\nPOWER = 800\r\n";
+    const std::string implausible =
+        "parameters 5000 0 3200 3300 0 5 1 1 0 0 0 1 100 0 0 100 100 2000 1 2000 20 "
+        "10 1 2000 20 10 0 0 0 0 0 0\n";
+    const std::vector<std::string> none;
+    const std::vector<std::string> noSensor = {"--tcp", "127.0.0.1:1"};
     return {
         {"no sensor",
          false,
-         {},
-         {"get", "FILE", "--tcp", "127.0.0.1:1"},
-         nullptr,
+         none,
+         {"get", "FILE", noSensor[0], noSensor[1]},
+         "",
          1,
          "Unable to establish connection\n"},
-        {"time-out", true, {"--no-reply"}, {"hwinfo", "FILE"}, nullptr, 1, "TIMEOUT! \nNo data received!"},
+        {"time-out", true, {"--no-reply"}, {"hwinfo", "FILE"}, "", 1, "TIMEOUT! \nNo data received!"},
         {"error reply",
          true,
          {"--error-reply", "1", "--fault-command", "194"},
          {"hwinfo", "FILE"},
-         nullptr,
+         "",
          1,
          "Invalid order number! \nVerify PC and sensor software!"},
-        {"missing file", true, {}, {"send", "FILE"}, nullptr, 3, "Cannot read the file "},
+        {"missing file", true, none, {"send", "FILE"}, "", 3, "Cannot read the file "},
         {"foreign file",
          true,
-         {},
+         none,
          {"send", "FILE"},
-         "[GENERAL INFO]\r\nFILE TYPE: = \"Panel Settings\"\r\n",
+         ForeignParameterFile(),
          3,
          "Selected file is not a parameter file! \nDo you want to proceed anyway?\n"},
-        {"damaged file",
-         true,
-         {},
-         {"send", "FILE"},
-         "[GENERAL INFO]\r\nFILE TYPE: = \"Parameter File\"\r\nSCOPE VERSION: = \"CHROMIX1 Scope "
-         "V3.1\"\r\n\r\n"
-         "[PARAMETER]\r\nPOWER = 800\r\n",
-         3,
-         "\nREFERENCE VALUE CH0\n"},
+        {"damaged file", true, none, {"send", "FILE"}, damaged, 3, "\nREFERENCE VALUE CH0\n"},
+        // The table is refused before any connection is tried.
         {"foreign table",
          false,
-         {},
-         {"table", "FILE", "--tcp", "127.0.0.1:1"},
-         kParameterHeader,
+         none,
+         {"table", "FILE", noSensor[0], noSensor[1]},
+         ForeignTableFile(),
          3,
          "Selected file is not a conversion table file! \nDo you want to proceed anyway?\n"},
         {"existing record file",
          true,
-         {},
+         none,
          {"record", "FILE", "--values", "1"},
          "keep me",
          3,
@@ -83,22 +135,21 @@ std::vector<FailureCase> FailureCases()
          true,
          {"--eeprom", "FILE"},
          {"get", "--eeprom", "FILE.ini"},
-         "parameters 5000 0 3200 3300 0 5 1 1 0 0 0 1 100 0 0 100 100 2000 1 2000 20 10 1 2000 20 10 0 0 0 0 "
-         "0 0\n",
+         implausible,
          4,
          "\n1 Parameter from EEPROM did not pass plausibility check and were set to default value!"},
         {"unknown option",
          false,
-         {},
+         none,
          {"live", "--bogus"},
-         nullptr,
+         "",
          2,
          "chromix-scope: unknown option '--bogus'\nUsage:"},
         {"missing FILE",
          false,
-         {},
-         {"get", "--tcp", "127.0.0.1:1"},
-         nullptr,
+         none,
+         {"get", noSensor[0], noSensor[1]},
+         "",
          2,
          "chromix-scope: get needs a FILE\n"},
     };
@@ -148,7 +199,7 @@ TEST_F(CliFailureTest, EachFailureClassEndsWithItsExitStatusAndTheProgramsWords)
         const FailureCase &c = cases[index];
         SCOPED_TRACE(c.name);
         std::string file = Scratch("case" + std::to_string(index));
-        if (c.fileContent)
+        if (!c.fileContent.empty())
             WriteWholeFile(file, c.fileContent);
         std::vector<std::string> arguments = WithFile(c.arguments, file);
         SimProcess sim;
@@ -161,7 +212,7 @@ TEST_F(CliFailureTest, EachFailureClassEndsWithItsExitStatusAndTheProgramsWords)
         EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
         EXPECT_TRUE(Has(result.err, c.told)) << result.err;
         EXPECT_EQ(result.out, "");
-        if (c.fileContent && c.simArguments.empty()) {
+        if (!c.fileContent.empty() && c.simArguments.empty()) {
             EXPECT_EQ(ReadWholeFile(file), c.fileContent);
         }
     }
@@ -183,20 +234,22 @@ TEST_F(CliFailureTest, SigintAndSigtermEndARunWithEveryRowWhole)
         {{"record", Scratch("signal.dat"), "--duration", "60", "--interval", "0.25"},
          Scratch("signal.dat"),
          SIGINT},
-        {{"live", "--interval", "0.05"}, Scratch("cli.out"), SIGTERM},
+        // A row every 0.1 s: only rows flushed one by one are there within the wait.
+        {{"live", "--interval", "0.1"}, Scratch("cli.out"), SIGTERM},
     };
     for (const SignalCase &c : cases) {
         std::vector<std::string> arguments = c.arguments;
         arguments.insert(arguments.end(), connection.begin(), connection.end());
         pid_t pid = StartCli(arguments);
         ASSERT_GT(pid, 0);
-        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+        auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
         auto lines = [&]() {
             std::string text = ReadWholeFile(c.written);
             return std::count(text.begin(), text.end(), '\n');
         };
         while (lines() < 8 && std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ASSERT_GE(lines(), 8);
         ASSERT_EQ(kill(pid, c.signal), 0);
         CliResult result = FinishCli(pid, 10.0);
         EXPECT_EQ(result.exitCode, 128 + c.signal) << result.err;
