@@ -34,11 +34,13 @@ long long UnixMilliseconds()
 }
 
 // False when the loop was stopped during the wait.
-bool WaitUntil(double time)
+bool WaitUntil(double time, bool publishing)
 {
     for (;;) {
         if (!LoopRunning(LOOP_LIVE))
             return false;
+        if (publishing)
+            ServicePublishing();
         double left = time - Timer();
         if (left <= 0.0)
             return true;
@@ -78,7 +80,7 @@ int PollFrames(const CliOptions &options, bool publishing)
             ++shown;
         }
         bool more = options.count == 0 || shown < options.count;
-        if (more && interval > 0.0 && !WaitUntil(cycleStart + interval))
+        if (more && interval > 0.0 && !WaitUntil(cycleStart + interval, publishing))
             break;
     }
     StopLoop(LOOP_LIVE);

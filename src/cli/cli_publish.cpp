@@ -13,7 +13,7 @@ namespace
 {
 
 constexpr double kFirstConnectionWait = 3.0;
-constexpr double kWaitStep = 0.05;
+constexpr double kWaitStep = 0.01;
 constexpr double kDrainSeconds = 3.0;
 
 MqttTarget g_target;
@@ -72,8 +72,10 @@ bool StartPublishing(const CliOptions &options)
         return false;
     }
     double start = Timer();
-    while (!MqttConnected() && !EndRequested() && Timer() - start < kFirstConnectionWait)
+    while (!MqttConnected() && !EndRequested() && Timer() - start < kFirstConnectionWait) {
+        ServiceMqtt();
         WaitSystemEvents(kWaitStep);
+    }
     if (MqttConnected())
         ReportConnectionChange();
     else
@@ -86,6 +88,12 @@ void PublishFrame(const LiveFrame &frame, long long unixMilliseconds, const char
     ReportConnectionChange();
     std::string json = FrameJson(frame, unixMilliseconds, date, time);
     PublishMqtt(json.data(), (int)json.size());
+}
+
+void ServicePublishing(void)
+{
+    ServiceMqtt();
+    ReportConnectionChange();
 }
 
 void FinishPublishing(void)

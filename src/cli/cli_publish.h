@@ -16,6 +16,8 @@ std::string FrameJson(const LiveFrame &frame, long long unixMilliseconds, const 
 // when no client can be set up.
 bool StartPublishing(const CliOptions &options);
 void PublishFrame(const LiveFrame &frame, long long unixMilliseconds, const char *date, const char *time);
+// The connection's upkeep while the command waits between frames.
+void ServicePublishing(void);
 // Waits briefly for frames under way, disconnects, and tells how many frames were not
 // delivered.
 void FinishPublishing(void);

@@ -2,37 +2,49 @@
 
 #include <mosquitto.h>
 
-#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
 
 namespace
 {
 
 constexpr int kKeepAliveSeconds = 10;
-// A broker that went away is tried again after 1 s, then every 2 s.
-constexpr unsigned kReconnectDelay = 1;
-constexpr unsigned kReconnectDelayMax = 2;
+// A broker that went away is tried again every second, one that does not answer an
+// attempt after 10 s; a try never waits for the broker (the connection is made
+// without blocking), so polling goes on meanwhile.
+constexpr double kReconnectSeconds = 1.0;
+constexpr double kConnectSeconds = 10.0;
+// Acknowledgements and pings are read at most this often while messages are handed
+// over, so that a fast loop pays for them once per batch, not once per message.
+constexpr double kServiceSeconds = 0.005;
 // Messages the broker has not taken yet stay in the library's memory; beyond this many
 // a new message is counted as lost instead, so a broker that stalls cannot fill the
 // memory.
 constexpr unsigned long long kMaxMessagesUnderWay = 100000;
 constexpr int kDrainStepMs = 5;
 
-// The counters are written by the library's network thread and read by the caller.
+// Everything runs on the caller's thread: the library sends a message at once and
+// reads acknowledgements when it is serviced.
 struct PublisherState {
     mosquitto *client = nullptr;
     MqttTarget target;
-    std::atomic<unsigned long long> handedOver{0};
-    std::atomic<unsigned long long> accepted{0}; // taken by the library to send
-    std::atomic<unsigned long long> delivered{0};
-    std::atomic<unsigned long long> connectionsLost{0};
-    std::atomic<bool> connected{false};
+    unsigned long long handedOver = 0;
+    unsigned long long accepted = 0; // taken by the library to send
+    unsigned long long delivered = 0;
+    unsigned long long connectionsLost = 0;
+    bool connected = false;
+    double nextAttempt = 0.0;
+    double lastService = 0.0;
 };
 
 PublisherState g_publisher;
+
+double Now()
+{
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
 
 void OnConnect(mosquitto *, void *, int result)
 {
@@ -41,13 +53,37 @@ void OnConnect(mosquitto *, void *, int result)
 
 void OnDisconnect(mosquitto *, void *, int)
 {
-    if (g_publisher.connected.exchange(false))
+    if (g_publisher.connected)
         ++g_publisher.connectionsLost;
+    g_publisher.connected = false;
+    g_publisher.nextAttempt = Now() + kReconnectSeconds;
 }
 
 void OnPublish(mosquitto *, void *, int)
 {
     ++g_publisher.delivered;
+}
+
+// Starts a connection attempt without waiting for it; the loop completes it. An
+// attempt that fails at once is tried again after the usual pause, one that the
+// broker leaves unanswered after a longer one.
+void TryToConnect(double now)
+{
+    mosquitto_reconnect_async(g_publisher.client);
+    bool underWay = mosquitto_socket(g_publisher.client) >= 0;
+    g_publisher.nextAttempt = now + (underWay ? kConnectSeconds : kReconnectSeconds);
+}
+
+// Network work without blocking: what the broker sent is read, what waits is sent, a
+// ping is sent when due; without a connection, the next attempt when its time has come.
+void Service(int timeoutMs)
+{
+    double now = Now();
+    g_publisher.lastService = now;
+    if (mosquitto_socket(g_publisher.client) >= 0)
+        mosquitto_loop(g_publisher.client, timeoutMs, 1);
+    if (!g_publisher.connected && now >= g_publisher.nextAttempt)
+        TryToConnect(now);
 }
 
 bool ParsePort(const std::string &text, int *port)
@@ -100,12 +136,8 @@ bool StartMqttPublisher(const MqttTarget &target, std::string *error)
 {
     StopMqttPublisher(0.0);
     mosquitto_lib_init();
+    g_publisher = PublisherState();
     g_publisher.target = target;
-    g_publisher.handedOver = 0;
-    g_publisher.accepted = 0;
-    g_publisher.delivered = 0;
-    g_publisher.connectionsLost = 0;
-    g_publisher.connected = false;
     // A client name of its own for every run, with a clean session: two programs
     // publishing to one broker never push each other off.
     g_publisher.client = mosquitto_new(nullptr, true, nullptr);
@@ -116,22 +148,18 @@ bool StartMqttPublisher(const MqttTarget &target, std::string *error)
     mosquitto_connect_callback_set(g_publisher.client, OnConnect);
     mosquitto_disconnect_callback_set(g_publisher.client, OnDisconnect);
     mosquitto_publish_callback_set(g_publisher.client, OnPublish);
-    mosquitto_reconnect_delay_set(g_publisher.client, kReconnectDelay, kReconnectDelayMax, false);
-    int result = mosquitto_loop_start(g_publisher.client);
-    if (result == MOSQ_ERR_SUCCESS) {
-        // A refused or unanswered first attempt is retried by the network thread.
-        int connect =
-            mosquitto_connect_async(g_publisher.client, target.host.c_str(), target.port, kKeepAliveSeconds);
-        if (connect == MOSQ_ERR_INVAL)
-            result = connect;
-    }
-    if (result != MOSQ_ERR_SUCCESS) {
+    // A refused or unanswered first attempt is tried again like a lost connection.
+    int result =
+        mosquitto_connect_async(g_publisher.client, target.host.c_str(), target.port, kKeepAliveSeconds);
+    if (result == MOSQ_ERR_INVAL || result == MOSQ_ERR_NOMEM) {
         std::string reason = mosquitto_strerror(result);
         StopMqttPublisher(0.0);
         if (error)
             *error = reason;
         return false;
     }
+    g_publisher.nextAttempt =
+        Now() + (mosquitto_socket(g_publisher.client) >= 0 ? kConnectSeconds : kReconnectSeconds);
     return true;
 }
 
@@ -143,11 +171,18 @@ void PublishMqtt(const char *payload, int length)
     // Without a connection a message is lost at once, whatever its QoS: QoS 1 messages
     // queued in the library while the broker is away are not all sent after it comes
     // back (libmosquitto 2.0.11), and a long outage would fill the memory.
-    if (!g_publisher.connected || g_publisher.accepted - g_publisher.delivered >= kMaxMessagesUnderWay)
-        return;
-    if (mosquitto_publish(g_publisher.client, nullptr, g_publisher.target.topic.c_str(), length, payload,
+    if (g_publisher.connected && g_publisher.accepted - g_publisher.delivered < kMaxMessagesUnderWay &&
+        mosquitto_publish(g_publisher.client, nullptr, g_publisher.target.topic.c_str(), length, payload,
                           g_publisher.target.qos, false) == MOSQ_ERR_SUCCESS)
         ++g_publisher.accepted;
+    if (Now() - g_publisher.lastService >= kServiceSeconds)
+        Service(0);
+}
+
+void ServiceMqtt(void)
+{
+    if (g_publisher.client)
+        Service(0);
 }
 
 bool MqttConnected(void)
@@ -168,19 +203,17 @@ MqttCounts StopMqttPublisher(double seconds)
 {
     if (!g_publisher.client)
         return MqttPublisherCounts();
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    double deadline = Now() + seconds;
     // QoS 0 messages are never resent, so without a connection nothing more arrives.
     while (g_publisher.delivered < g_publisher.accepted &&
-           (g_publisher.connected || g_publisher.target.qos > 0) &&
-           std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(kDrainStepMs));
+           (g_publisher.connected || g_publisher.target.qos > 0) && Now() < deadline)
+        Service(kDrainStepMs);
     // Our own disconnect is no lost connection.
     g_publisher.connected = false;
     mosquitto_disconnect(g_publisher.client);
-    mosquitto_loop_stop(g_publisher.client, true);
+    mosquitto_loop(g_publisher.client, 0, 1);
     mosquitto_destroy(g_publisher.client);
     g_publisher.client = nullptr;
-    g_publisher.connected = false;
     mosquitto_lib_cleanup();
     return MqttPublisherCounts();
 }

@@ -1,8 +1,8 @@
 #pragma once
-// Publishing messages on one topic of an MQTT broker. The MQTT library's own network
-// thread connects, keeps the connection alive and reconnects after the broker went
-// away, so that a slow or absent broker never holds up the caller: the caller only
-// hands messages over and reads the counts.
+// Publishing messages on one topic of an MQTT broker, on the caller's thread and
+// without ever waiting for the broker: connections are made without blocking, a lost
+// one is tried again every second, and the caller hands messages over, services the
+// connection while it waits for other things, and reads the counts.
 
 #include <string>
 
@@ -32,6 +32,9 @@ bool StartMqttPublisher(const MqttTarget &target, std::string *error);
 void PublishMqtt(const char *payload, int length);
 // Whether the broker has accepted the connection and not lost it since.
 bool MqttConnected(void);
+// Reads what the broker sent, sends what waits, keeps the connection alive and tries
+// a lost one again; never waits. PublishMqtt does it too, at most every 5 ms.
+void ServiceMqtt(void);
 MqttCounts MqttPublisherCounts(void);
 // Waits at most `seconds` for messages still under way, then disconnects. Returns the
 // counts of the whole run. Harmless when no publisher runs.

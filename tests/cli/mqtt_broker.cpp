@@ -143,12 +143,12 @@ void MqttSubscriber::OnMessage(mosquitto *, void *self, const mosquitto_message 
                                        (size_t)message->payloadlen);
 }
 
-bool MqttSubscriber::Start(int port, const std::string &topic)
+bool MqttSubscriber::Start(int port, const std::string &topic, bool keepSession)
 {
     mosquitto_lib_init();
     topic_ = topic;
     std::string id = "chromix-test-subscriber-" + std::to_string(getpid());
-    client_ = mosquitto_new(id.c_str(), false, this);
+    client_ = mosquitto_new(id.c_str(), !keepSession, this);
     if (!client_)
         return false;
     mosquitto_connect_callback_set(client_, OnConnect);

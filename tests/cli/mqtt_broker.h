@@ -39,9 +39,10 @@ class MqttSubscriber
     MqttSubscriber &operator=(const MqttSubscriber &) = delete;
     ~MqttSubscriber();
 
-    // Connects with a session that outlives a broker restart and subscribes with QoS 1;
-    // false when it is not subscribed within a few seconds.
-    bool Start(int port, const std::string &topic);
+    // Connects and subscribes with QoS 1, with a session that outlives a broker
+    // restart unless `keepSession` is false (the benchmark's lighter subscriber); false
+    // when it is not subscribed within a few seconds.
+    bool Start(int port, const std::string &topic, bool keepSession = true);
     void Stop();
     std::vector<std::string> Messages();
     size_t Count();
