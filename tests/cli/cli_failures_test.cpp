@@ -263,8 +263,9 @@ TEST_F(CliFailureTest, SigintAndSigtermEndARunWithEveryRowWhole)
     }
 }
 
-// Two recordings against two sensors, one over TCP and one over a pseudo-terminal, side
-// by side: each file holds its own sensor's rows under its own identification.
+// Two recordings against two sensors side by side: a counted one over TCP and a
+// triggered one over a pseudo-terminal; each file holds its own sensor's rows under
+// its own identification.
 TEST_F(CliFailureTest, TwoRecordingsAgainstTwoSensorsRunSideBySide)
 {
     SimProcess tcpSim, ptySim;
@@ -277,10 +278,9 @@ TEST_F(CliFailureTest, TwoRecordingsAgainstTwoSensorsRunSideBySide)
     } runs[] = {{&tcpSim, false, "line-a"}, {&ptySim, true, "line-b"}};
     pid_t pids[2];
     for (int i = 0; i < 2; ++i) {
-        std::vector<std::string> arguments = {"record",     Scratch(std::string(runs[i].name) + ".dat"),
-                                              "--values",   "6",
-                                              "--interval", "0.25",
-                                              "--id",       runs[i].name};
+        std::vector<std::string> arguments = {
+            "record", Scratch(std::string(runs[i].name) + ".dat"), "--values", "6", "--id", runs[i].name};
+        arguments.push_back(runs[i].overPty ? "--triggered" : "--interval=0.25");
         std::vector<std::string> connection = ConnectionOf(*runs[i].sim, runs[i].overPty);
         arguments.insert(arguments.end(), connection.begin(), connection.end());
         pids[i] = StartCli(arguments, runs[i].name);

@@ -33,24 +33,14 @@ std::string StraightTableFile()
     return text.str();
 }
 
-// The "data" line of the simulator's EEPROM file: the conversion data it was sent.
-std::string ConversionDataOf(const std::string &eepromFile)
+// The line of the simulator's EEPROM file with this key: "data" holds the conversion
+// data it was sent, "parameters" the set it stores.
+std::string EepromLine(const std::string &eepromFile, const std::string &key)
 {
     std::istringstream lines(ReadWholeFile(eepromFile));
     std::string line;
     while (std::getline(lines, line))
-        if (line.rfind("data ", 0) == 0)
-            return line;
-    return std::string();
-}
-
-// The "parameters" line of the simulator's EEPROM file: the set it stores.
-std::string StoredParametersOf(const std::string &eepromFile)
-{
-    std::istringstream lines(ReadWholeFile(eepromFile));
-    std::string line;
-    while (std::getline(lines, line))
-        if (line.rfind("parameters ", 0) == 0)
+        if (line.rfind(key + " ", 0) == 0)
             return line;
     return std::string();
 }
@@ -106,7 +96,7 @@ class CliFilesTest : public CliTest, public ::testing::WithParamInterface<bool>
         Press(g_app.convPanel, CONVP_SAVEDATAEE);
 
         return {ReadWholeFile(Scratch("window.ini")), ReadWholeFile(Scratch("window-hw.ini")),
-                ReadWholeFile(Scratch("window.dat")), ConversionDataOf(eeprom)};
+                ReadWholeFile(Scratch("window.dat")), EepromLine(eeprom, "data")};
     }
 
     void StartWindowWithSim(SimProcess &sim, const std::vector<std::string> &simArguments)
@@ -134,7 +124,7 @@ class CliFilesTest : public CliTest, public ::testing::WithParamInterface<bool>
         Press(g_app.mainPanel, MAINP_SEND);
         StopProgram();
         started = false;
-        return StoredParametersOf(eeprom);
+        return EepromLine(eeprom, "parameters");
     }
 
     std::vector<std::string> WithConnection(std::vector<std::string> arguments, const SimProcess &sim) const
@@ -161,7 +151,7 @@ class CliFilesTest : public CliTest, public ::testing::WithParamInterface<bool>
             << record.err;
         run({"table", table});
         return {ReadWholeFile(Scratch("cli.ini")), ReadWholeFile(Scratch("cli-hw.ini")),
-                ReadWholeFile(Scratch("cli.dat")), ConversionDataOf(eeprom)};
+                ReadWholeFile(Scratch("cli.dat")), EepromLine(eeprom, "data")};
     }
 };
 
@@ -214,7 +204,7 @@ TEST_P(CliFilesTest, SendLeavesTheSensorWithTheSetTheWindowSends)
         CliResult result = RunCli(WithConnection({"send", "--eeprom", file}, sim));
         EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
         EXPECT_TRUE(Has(result.err, c.told)) << result.err;
-        EXPECT_EQ(StoredParametersOf(eeprom), window) << c.changes;
+        EXPECT_EQ(EepromLine(eeprom, "parameters"), window) << c.changes;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "cli/mqtt_broker.h"
 
 #include "support/program_fixture.h"
+#include "support/unanswered_listener.h"
 
 #include <arpa/inet.h>
 #include <chrono>
@@ -16,19 +17,6 @@
 
 namespace
 {
-
-int FreeLoopbackPort()
-{
-    int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    bind(fd, (sockaddr *)&address, sizeof address);
-    getsockname(fd, (sockaddr *)&address, &length);
-    close(fd);
-    return ntohs(address.sin_port);
-}
 
 bool TakesConnections(int port)
 {
@@ -80,7 +68,7 @@ bool StartBroker(MqttBroker &broker)
     if (broker.dir.empty())
         broker.dir = MakeTempProgramDir();
     if (broker.port == 0)
-        broker.port = FreeLoopbackPort();
+        broker.port = ClosedLoopbackPort();
     std::string config = broker.dir + "/mosquitto.conf";
     WriteWholeFile(config, "listener " + std::to_string(broker.port) + " 127.0.0.1\nallow_anonymous true\n" +
                                "persistence true\npersistence_location " + broker.dir +
