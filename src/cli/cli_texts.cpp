@@ -7,8 +7,9 @@ const TextPair kTxtCliParaFileIncomplete = {
 const TextPair kTxtCliTableIncomplete = {
     "Die Umrechnungstabellen-Datei ist unvollstaendig; es wurde nichts gesendet.",
     "The conversion table file is incomplete; nothing was sent."};
-const TextPair kTxtCliRulesChanged = {"Die Abhaengigkeitsregeln haben Werte der Datei geaendert:",
-                                      "The dependency rules changed values of the file:"};
+const TextPair kTxtCliRulesChanged = {
+    "Das Parameterformular hat Werte der Datei geaendert (Abhaengigkeitsregeln, Wertebereiche):",
+    "The parameter form changed values of the file (dependency rules, value ranges):"};
 const TextPair kTxtCliRuleChangeLine = {"  %s: Datei %u, gesendet %u", "  %s: file %u, sent %u"};
 const TextPair kTxtCliReadBackDiffers = {"Der zurueckgelesene Parametersatz weicht vom gesendeten ab:",
                                          "The parameter set read back differs from the one sent:"};

@@ -190,7 +190,8 @@ TEST_P(CliFilesTest, SendLeavesTheSensorWithTheSetTheWindowSends)
     const SendCase cases[] = {
         {"GAIN = 5\r\nDIGITAL OUTMODE = 1\r\n", 0, ""},
         {"GAIN = 9\r\nDIGITAL OUTMODE = 3\r\n", 4,
-         "The dependency rules changed values of the file:\n  DIGITAL OUTMODE: file 3, sent 1\n"},
+         "The parameter form changed values of the file (dependency rules, value ranges):\n"
+         "  DIGITAL OUTMODE: file 3, sent 1\n"},
     };
     for (const SendCase &c : cases) {
         std::string file = Scratch("send.ini");
@@ -213,7 +214,12 @@ TEST_P(CliFilesTest, LivePrintsTheKnownFramesAsRecordFileRows)
 {
     SimProcess sim;
     ASSERT_TRUE(StartSimFor(sim, OverPty(), {"--live-sequence"}));
-    CliResult result = RunCli(WithConnection({"live", "--count", "3"}, sim));
+    // Over the pseudo-terminal the port is named by its device path, with its baud rate.
+    std::vector<std::string> arguments = {"live", "--count", "3"};
+    std::string device = programDir + "/ports/COM" + std::to_string(kCliComPort);
+    if (OverPty())
+        arguments.insert(arguments.end(), {"--serial", device, "--baud", "115200"});
+    CliResult result = RunCli(OverPty() ? arguments : WithConnection(arguments, sim));
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(WithoutDatesAndTimes(result.out),
               "DATE\tTIME\tCH0\tTEMP\tSIG\r\nDATE\tTIME\t1000\t1780\t3000\r\n"
