@@ -152,14 +152,15 @@ bool ParseSeconds(const char *text, double *value)
     return true;
 }
 
-bool ParseBaud(const char *text, long *baud)
+// A baud rate of the selector's list, as the selector's value.
+bool ParseBaud(const char *text, int *baudIndex)
 {
     unsigned long long value = 0;
     if (!ParseCount(text, LONG_MAX, &value))
         return false;
     for (int index = 0; index < kBaudIndexCount; ++index)
         if (BaudRateFromIndex(index) == (long)value) {
-            *baud = (long)value;
+            *baudIndex = index;
             return true;
         }
     return false;
@@ -205,7 +206,7 @@ bool ApplyOption(const OptionSpec &spec, const char *value, CliOptions *options,
         return ParseSerialPort(value, &options->comPort) ||
                Refuse(error, std::string("no COM port number stands for '") + value + "'");
     case OPT_BAUD:
-        return ParseBaud(value, &options->baud) || Refuse(error, bad);
+        return ParseBaud(value, &options->baudIndex) || Refuse(error, bad);
     case OPT_LANG:
         if (std::strcmp(value, "en") == 0 || std::strcmp(value, "de") == 0) {
             options->language = value[0] == 'd' ? 0 : 1;
@@ -265,7 +266,7 @@ bool CheckCombination(const CommandSpec &command, const CliOptions &options, std
         return Refuse(error, std::string(command.name) + " needs a FILE");
     if (options.tcp && options.serial)
         return Refuse(error, "--tcp and --serial exclude each other");
-    if (options.tcp && options.baud != 0)
+    if (options.tcp && options.baudIndex >= 0)
         return Refuse(error, "--baud is a setting of the serial port");
     if (command.command == CMD_RECORD && (options.values > 0) == (options.duration > 0.0))
         return Refuse(error, "record needs either --values or --duration");

@@ -24,8 +24,8 @@ struct CliOptions {
     std::string portText;
     bool serial = false;
     int comPort = 0;
-    long baud = 0;     // 0: the stored baud rate
-    int language = -1; // -1: the stored language
+    int baudIndex = -1; // the baud-rate selector's value; -1: the stored one
+    int language = -1;  // -1: the stored language
     bool idGiven = false;
     std::string id; // sensor identification
 

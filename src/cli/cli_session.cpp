@@ -4,10 +4,10 @@
 #include "app/long_operation.h"
 #include "app/status_box.h"
 #include "cli/cli_exit.h"
+#include "cli/cli_texts.h"
 #include "connection/connection.h"
 #include "link/link_failure.h"
 #include "link/link_state.h"
-#include "link/transport.h"
 #include "panels/panel_resource.h"
 #include "platform/paths.h"
 #include "platform/termination.h"
@@ -16,8 +16,6 @@
 #include "shell/startup.h"
 #include "ui/popup_responder.h"
 #include "ui/userint.h"
-
-#include "cli/cli_texts.h"
 
 #include <cerrno>
 #include <cstdarg>
@@ -28,8 +26,6 @@ CliRun g_cli;
 
 namespace
 {
-
-constexpr int kBaudIndexCount = 8;
 
 void WriteText(std::FILE *stream, const char *text)
 {
@@ -71,14 +67,6 @@ void EndOnSignal()
     QuitUserInterface(0);
 }
 
-int BaudIndexOf(long baud)
-{
-    for (int index = 0; index < kBaudIndexCount; ++index)
-        if (BaudRateFromIndex(index) == baud)
-            return index;
-    return -1;
-}
-
 void ApplyConnectionOptions(const CliOptions &options)
 {
     int page = g_app.mainPages[PAGE_CONNECTION];
@@ -91,8 +79,8 @@ void ApplyConnectionOptions(const CliOptions &options)
         SetCtrlVal(page, TABCONN_PROTOCOL, (int)PROTOCOL_RS232);
         SetCtrlVal(page, TABCONN_COMPORT, options.comPort);
     }
-    if (options.baud != 0)
-        SetCtrlVal(page, TABCONN_BAUDRATE, BaudIndexOf(options.baud));
+    if (options.baudIndex >= 0)
+        SetCtrlVal(page, TABCONN_BAUDRATE, options.baudIndex);
     InitConnectPanel();
 }
 
