@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace
@@ -163,6 +164,8 @@ TEST_P(CliFilesTest, GetHwinfoRecordAndTableWriteWhatTheWindowWrites)
     WriteWholeFile(table, StraightTableFile());
     WrittenFiles window = WindowFiles(table);
     WrittenFiles command = CommandFiles(table);
+    EXPECT_FALSE(std::filesystem::exists(programDir + "/PanelSettings.cfg"))
+        << "no command writes the settings";
 
     ASSERT_NE(window.parameters.find("FILE TYPE: = \"Parameter File\""), std::string::npos);
     EXPECT_EQ(command.parameters, window.parameters);
