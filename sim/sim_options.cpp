@@ -39,6 +39,8 @@ const OptionInfo kOptions[] = {
      "scans send the known trace at ring position P at once (off: the living signal)"},
     {"cycle-reply", ValueKind::Required, true, "SCANS/TIME",
      "cycle time replies carry these counts (TIME in 0.1 ms; off: the signal model's)"},
+    {"live-sequence", ValueKind::None, true, "",
+     "live frames carry the known sequence (frame n: CH0 1000 + n, SIG 3000 - n, ...)"},
     {"verbose", ValueKind::None, true, "", "log every request and reply in hex on stderr"},
     {"delay", ValueKind::Required, true, "MS", "fault: delay the reply by MS milliseconds"},
     {"data-delay", ValueKind::Required, true, "MS", "fault: header on time, data block MS later"},
@@ -207,6 +209,8 @@ bool ApplyIdentitySetting(const std::string &name, const std::string &value, std
     }
     if (name == "verbose")
         return ParseFlag(value, g_options.verbose, error);
+    if (name == "live-sequence")
+        return ParseFlag(value, g_options.liveSequence, error);
     return ApplyFaultSetting(name, value, error);
 }
 

@@ -29,19 +29,6 @@ void ShowSavedOrNot(bool saved)
     ShowInfo(saved ? kTxtSavedToEeprom : kTxtNotSavedToEeprom);
 }
 
-// The curve is recalculated first, so the data sent are those of the table in view.
-void CalculateAndSaveConvData()
-{
-    CalcConvData();
-    short data[kConvDataValues];
-    if (g_conv.dataValid != 1 || !ScaleConvData(data)) {
-        ShowInfo(kTxtDataCanNotBeSaved);
-        return;
-    }
-    g_link.sensorConnected = 1;
-    ShowSavedOrNot(SaveConvDataToEE() == LINK_OK);
-}
-
 // The data panel takes the conversion panel's place in the child panel area.
 void ShowDataPanelInPlace()
 {
@@ -80,10 +67,20 @@ void SaveConvTableToEEDimmed()
         RunDimmed(SaveConvTableAndTell);
 }
 
+void CalculateAndSaveConvDataAndTell()
+{
+    CalculateAndSaveConvData();
+}
+
 void CalculateAndSaveConvDataDimmed()
 {
     if (!LinkBusy())
-        RunDimmed(CalculateAndSaveConvData);
+        RunDimmed(CalculateAndSaveConvDataAndTell);
+}
+
+void LoadConvTableFile()
+{
+    GetConvTableFromFile();
 }
 
 void ZoomConvOneToOne()
@@ -93,6 +90,21 @@ void ZoomConvOneToOne()
 }
 
 } // namespace
+
+// The curve is recalculated first, so the data sent are those of the table in view.
+int CalculateAndSaveConvData(void)
+{
+    CalcConvData();
+    short data[kConvDataValues];
+    if (g_conv.dataValid != 1 || !ScaleConvData(data)) {
+        ShowInfo(kTxtDataCanNotBeSaved);
+        return 0;
+    }
+    g_link.sensorConnected = 1;
+    int result = SaveConvDataToEE();
+    ShowSavedOrNot(result == LINK_OK);
+    return result;
+}
 
 int CBF_ButtonResetConvTable(int, int, int event, void *, int, int)
 {
@@ -122,7 +134,7 @@ int CBF_TableConv(int, int, int event, void *, int row, int column)
 
 int CBF_ButtonGetConvTableFromFile(int, int, int event, void *, int, int)
 {
-    AnswerCommit(event, kHelpButtonGetConvTableFromFile, GetConvTableFromFile);
+    AnswerCommit(event, kHelpButtonGetConvTableFromFile, LoadConvTableFile);
     return 0;
 }
 

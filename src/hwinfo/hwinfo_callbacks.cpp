@@ -10,10 +10,15 @@
 namespace
 {
 
+void SaveHardwareInfoFile()
+{
+    GenerateHWInfoFile();
+}
+
 void GenerateHWInfoFileDimmed()
 {
     if (!LinkBusy())
-        RunDimmed(GenerateHWInfoFile);
+        RunDimmed(SaveHardwareInfoFile);
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include <QSerialPortInfo>
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -68,6 +70,13 @@ bool DevicePresent(int port, const std::vector<std::string> &systemDevices)
     return std::find(systemDevices.begin(), systemDevices.end(), path) != systemDevices.end();
 }
 
+// The path with every link followed; the path itself when that fails.
+std::string ResolvedPath(const std::string &path)
+{
+    char resolved[PATH_MAX];
+    return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
+}
+
 } // namespace
 
 std::string ComDevicePath(int port)
@@ -100,4 +109,17 @@ int LocateCom(int *reserved, int ports[], int maxPorts)
         if (DevicePresent(port, systemDevices))
             ports[count++] = port;
     return count;
+}
+
+int ComPortOfDevice(const char *path)
+{
+    if (!path || !*path)
+        return 0;
+    const std::string wanted = ResolvedPath(path);
+    for (int port = 1; port <= kMaxComPort; ++port) {
+        std::string device = ComDevicePath(port);
+        if (!device.empty() && (device == path || ResolvedPath(device) == wanted))
+            return port;
+    }
+    return 0;
 }

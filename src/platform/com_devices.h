@@ -9,3 +9,7 @@
 std::string ComDevicePath(int port);
 // True when the port's device exists and is a terminal device that can be opened.
 bool ComDevicePresent(int port);
+// The COM port number whose device `path` is (the same path, or the same device once
+// links are followed: /dev/serial/by-id/... names a /dev/ttyUSBn); 0 when no number
+// stands for it.
+int ComPortOfDevice(const char *path);

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
@@ -62,8 +63,13 @@ std::string RecordFileHeader(const char *sensorId)
     if (sensorId && sensorId[0] != '\0')
         header += Format("%s%s\r\n", Tr(kTxtRecPanelIdLabel), sensorId);
     header += "\r\n";
-    header += "DATE\tTIME\tCH0\tTEMP\tSIG\r\n";
+    header += RecordFileColumns();
     return header;
+}
+
+std::string RecordFileColumns(void)
+{
+    return "DATE\tTIME\tCH0\tTEMP\tSIG\r\n";
 }
 
 std::string RecordFileRow(const LiveFrame &frame, const char *date, const char *time)
@@ -74,17 +80,27 @@ std::string RecordFileRow(const LiveFrame &frame, const char *date, const char *
     return row;
 }
 
+// The strings change once a second; a loop that takes thousands of frames a second
+// converts the clock (which reads the time zone file) only when they do.
 void CurrentDateAndTime(char date[11], char time[9])
 {
+    static std::time_t converted = (std::time_t)-1;
+    static char dateText[11] = "00-00-0000";
+    static char timeText[9] = "00:00:00";
     std::time_t now = std::time(nullptr);
-    const std::tm *local = std::localtime(&now);
-    if (!local) {
-        std::snprintf(date, 11, "00-00-0000");
-        std::snprintf(time, 9, "00:00:00");
-        return;
+    if (now != converted) {
+        converted = now;
+        const std::tm *local = std::localtime(&now);
+        if (local) {
+            std::strftime(dateText, sizeof dateText, "%m-%d-%Y", local);
+            std::strftime(timeText, sizeof timeText, "%H:%M:%S", local);
+        } else {
+            std::snprintf(dateText, sizeof dateText, "00-00-0000");
+            std::snprintf(timeText, sizeof timeText, "00:00:00");
+        }
     }
-    std::strftime(date, 11, "%m-%d-%Y", local);
-    std::strftime(time, 9, "%H:%M:%S", local);
+    std::memcpy(date, dateText, sizeof dateText);
+    std::memcpy(time, timeText, sizeof timeText);
 }
 
 bool AppendWhole(const char *path, const std::string &text, int *error)

@@ -11,6 +11,8 @@
 // The header of a new record file in the current language, with the "Panel ID: " line
 // only when sensorId is not empty.
 std::string RecordFileHeader(const char *sensorId);
+// The column header line that ends the header: DATE, TIME, CH0, TEMP, SIG.
+std::string RecordFileColumns(void);
 // One row: date MM-DD-YYYY, time HH:MM:SS, CH0, TEMP, SIG.
 std::string RecordFileRow(const LiveFrame &frame, const char *date, const char *time);
 // The runtime's current date (MM-DD-YYYY) and time (HH:MM:SS, 24 h) strings.

@@ -119,6 +119,7 @@ void StartRecordingCounts(void)
 {
     g_recorder.recorded = 0;
     g_recorder.frameCounter = 0;
+    g_recorder.rowsWritten = 0;
     g_recorder.rowsNotWritten = 0;
     g_recorder.rowsWritten = 0;
     g_recorder.diskFull = false;
@@ -134,8 +135,10 @@ bool LiveFrameArrived(void)
 
 bool ToFile(void)
 {
-    if (WriteRow(g_app.recorderFilePath, nullptr))
+    if (WriteRow(g_app.recorderFilePath, nullptr)) {
+        ++g_recorder.rowsWritten;
         return true;
+    }
     CountRowNotWritten();
     return false;
 }

@@ -50,6 +50,8 @@ void TriggeredRecord(void)
         ++g_recorder.frameCounter;
         TakeRecordedFrame(payload);
         ShowFrameCounter();
+        if (g_recorder.triggeredLimit > 0 && g_recorder.frameCounter >= g_recorder.triggeredLimit)
+            break;
     }
     ShowHeldBackRecordedFrame();
     EndRecordSplit();

@@ -22,6 +22,11 @@ void RecordManuallyDimmed()
     SetCtrlAttribute(page, TABREC_MANUAL, ATTR_DIMMED, 0);
 }
 
+void SelectRecordFile()
+{
+    SelRecFile();
+}
+
 } // namespace
 
 void StartIntervalRecording(void)
@@ -42,7 +47,7 @@ void InitRecorder(void)
 
 int CBF_ButtonSelRecFile(int, int, int event, void *, int, int)
 {
-    AnswerCommit(event, kHelpButtonSelRecFile, SelRecFile);
+    AnswerCommit(event, kHelpButtonSelRecFile, SelectRecordFile);
     return 0;
 }
 

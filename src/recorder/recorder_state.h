@@ -22,6 +22,9 @@ struct RecorderState {
 
     uint64_t rowsWritten; // rows of the current recording written whole, in all its files
     bool diskFull;        // the disk filled: the current recording stopped at once
+    // Rows after which a triggered recording ends by itself (the command line's
+    // --values); 0: it runs until stopped.
+    uint64_t triggeredLimit;
 };
 
 extern RecorderState g_recorder;

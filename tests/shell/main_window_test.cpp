@@ -5,7 +5,7 @@
 #include "shell_test_env.h"
 
 #include "app/app_state.h"
-#include "panels/panel_ids.h"
+#include "resource/panel_ids.h"
 #include "support/ui_actions.h"
 #include "toolbox/panel_image.h"
 #include "ui/ui_qt.h"
