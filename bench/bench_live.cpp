@@ -11,6 +11,7 @@
 #include "app/app_state.h"
 #include "app/long_operation.h"
 #include "bench_clock.h"
+#include "bench_live_run.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "live/live_state.h"
@@ -41,16 +42,6 @@ namespace
 constexpr int kBenchComPort = 4;
 constexpr double kBitsPerFrame = 380.0;
 
-long ResidentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::atol(line.c_str() + 6);
-    return -1;
-}
-
 // Counts the paint events of every strip chart.
 class PaintCounter : public QObject
 {
@@ -65,50 +56,6 @@ class PaintCounter : public QObject
         return false;
     }
 };
-
-struct LiveRun {
-    double seconds = 0.0;
-    unsigned long long frames = 0;
-    double stopToReturn = 0.0; // seconds from STOP's commit to GO's callback returning
-};
-
-// Presses GO and presses STOP after `seconds`, or, with `frames` above 0, once that
-// many frames were taken (checked every 20 ms). No fast timer runs beside the loop: a
-// timer event every millisecond would wake the link's waits and flatter the figures.
-LiveRun RunLive(double seconds, unsigned long long frames = 0)
-{
-    LiveRun run;
-    const unsigned long long framesBefore = g_live.framesTaken;
-    const double start = WallSeconds();
-    double stopAt = 0.0;
-    auto stop = [&]() {
-        if (stopAt != 0.0)
-            return;
-        stopAt = WallSeconds();
-        CBF_ButtonStop(g_app.mainPanel, MAINP_STOP, EVENT_COMMIT, nullptr, 0, 0);
-    };
-    QTimer timer;
-    if (frames > 0) {
-        timer.setInterval(20);
-        QObject::connect(&timer, &QTimer::timeout, [&]() {
-            if (g_live.framesTaken - framesBefore >= frames)
-                stop();
-        });
-    } else {
-        timer.setSingleShot(true);
-        timer.setTimerType(Qt::PreciseTimer);
-        timer.setInterval((int)(seconds * 1000));
-        QObject::connect(&timer, &QTimer::timeout, stop);
-    }
-    timer.start();
-    CBF_ButtonGo(g_app.mainPanel, MAINP_GO, EVENT_COMMIT, nullptr, 0, 0);
-    const double end = WallSeconds();
-    timer.stop();
-    run.frames = g_live.framesTaken - framesBefore;
-    run.seconds = (stopAt > 0.0 ? stopAt : end) - start;
-    run.stopToReturn = stopAt > 0.0 ? end - stopAt : -1.0;
-    return run;
-}
 
 double BareExchangesPerSecond(double seconds)
 {

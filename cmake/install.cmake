@@ -1,4 +1,4 @@
-# Installing as a desktop application and the Debian package.
+# Installing as a desktop application.
 #
 # The installed program directory lib/chromix-scope/ holds what build/bin holds: the
 # program, the simulator and every file the program reads at start-up. The program
@@ -20,22 +20,18 @@ file(MAKE_DIRECTORY ${CHROMIX_LINK_DIR})
 file(CREATE_LINK ../${CHROMIX_INSTALL_DIR}/chromix-scope ${CHROMIX_LINK_DIR}/chromix-scope SYMBOLIC)
 install(FILES ${CHROMIX_LINK_DIR}/chromix-scope DESTINATION bin)
 
+# The menu entry, its icon in the sizes a desktop asks for, and the AppStream
+# metadata through which software centres find the program. The PNG icons are
+# rendered from the SVG by scripts/render-icons.
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/chromix-scope.desktop DESTINATION share/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/chromix-scope.svg DESTINATION share/icons/hicolor/scalable/apps)
+foreach(size 48 128 256)
+  install(FILES ${CMAKE_SOURCE_DIR}/packaging/icons/${size}x${size}/chromix-scope.png
+          DESTINATION share/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES ${CHROMIX_PACKAGING_OUT}/${CHROMIX_APPSTREAM_ID}.metainfo.xml DESTINATION share/metainfo)
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME chromix-scope)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Configuration and monitoring tool for CHROMIX1 optical sensors")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Connects a PC to one CHROMIX1 optical sensor over RS-232 or TCP/IP: parameter set, live data, scope, recorder, conversion table and offset compensation. Includes the sensor simulator chromix-sim.")
-set(CPACK_PACKAGE_CONTACT "CHROMIX1 Scope maintainers <chromix-scope@localhost>")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION science)
-# The Qt libraries come from dpkg-shlibdeps; the platform plugins (X11, Wayland,
-# offscreen) are loaded at run time and are named here.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-include(CPack)
+# The manual page, the licence and the history where Debian looks for them.
+install(FILES ${CHROMIX_PACKAGING_OUT}/chromix-scope.1.gz DESTINATION share/man/man1)
+install(FILES ${CHROMIX_PACKAGING_OUT}/copyright ${CHROMIX_PACKAGING_OUT}/changelog.gz
+        DESTINATION share/doc/chromix-scope)

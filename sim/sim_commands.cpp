@@ -42,7 +42,15 @@ void LogRequest(const Request &request)
     LogBytes("rx", frame.data(), frame.size());
 }
 
+// Intact requests received since the start, by command code.
+unsigned long long g_requestCounts[256];
+
 } // namespace
+
+unsigned long long RequestCount(int command)
+{
+    return g_requestCounts[command & 0xFF];
+}
 
 void SendReply(Session &session, int command, std::vector<unsigned char> frame, double now)
 {
@@ -68,6 +76,7 @@ void SendAck(Session &session, int command, unsigned parameter, double now)
 void HandleRequest(int sessionIndex, const Request &request, double now)
 {
     LogRequest(request);
+    ++g_requestCounts[request.command & 0xFF];
     for (const CommandEntry &entry : kCommands) {
         if (entry.command == request.command) {
             entry.handler(sessionIndex, request, now);

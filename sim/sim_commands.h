@@ -8,6 +8,9 @@
 #include <vector>
 
 // Answers one verified request of a session.
+// Intact requests with this command code received since the start, over every
+// transport (the control line "request-count CODE" answers it).
+unsigned long long RequestCount(int command);
 void HandleRequest(int sessionIndex, const Request &request, double now);
 // Answers a request whose header or data CRC was wrong: error reply 2.
 void HandleDamagedRequest(int sessionIndex, int command, double now);

@@ -1,6 +1,7 @@
 #include "sim_control.h"
 
 #include "sim_clock.h"
+#include "sim_commands.h"
 #include "sim_options.h"
 #include "sim_outage.h"
 #include "sim_push.h"
@@ -8,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace
@@ -63,6 +65,13 @@ void HandleControlLine(const std::string &text)
     // A query: it changes nothing, so the fault counters go on.
     if (line == "push-count") {
         std::printf("chromix-sim: push-count %llu\n", AutoSendPushCount());
+        std::printf("chromix-sim: ok %s\n", line.c_str());
+        std::fflush(stdout);
+        return;
+    }
+    if (line.rfind("request-count ", 0) == 0) {
+        int command = std::atoi(line.c_str() + 14);
+        std::printf("chromix-sim: request-count %d %llu\n", command, RequestCount(command));
         std::printf("chromix-sim: ok %s\n", line.c_str());
         std::fflush(stdout);
         return;

@@ -41,6 +41,8 @@ const OptionInfo kOptions[] = {
      "scans send the known trace at ring position P at once (off: the living signal)"},
     {"cycle-reply", ValueKind::Required, true, "SCANS/TIME",
      "cycle time replies carry these counts (TIME in 0.1 ms; off: the signal model's)"},
+    {"live-sequence", ValueKind::None, true, "",
+     "live frames carry the known sequence (frame n: CH0 1000 + n, SIG 3000 - n, ...)"},
     {"verbose", ValueKind::None, true, "", "log every request and reply in hex on stderr"},
     {"outage", ValueKind::Required, true, "SECONDS",
      "the sensor goes away for SECONDS (with --outage-after) and comes back"},
@@ -235,6 +237,8 @@ bool ApplyIdentitySetting(const std::string &name, const std::string &value, std
         g_options.outageLink = value == "off" ? std::string() : value;
         return true;
     }
+    if (name == "live-sequence")
+        return ParseFlag(value, g_options.liveSequence, error);
     return ApplyFaultSetting(name, value, error);
 }
 

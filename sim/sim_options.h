@@ -40,6 +40,8 @@ struct SimOptions {
     int markPeriodMs = 1700; // a mark passes the sensor once in this period
     // Ring position of the known scope trace, or -1 for scans of the living signal.
     int scopeRing = -1;
+    // Live frames carry the known sequence (sim_signal.h) instead of the living signal.
+    bool liveSequence = false;
     // A fixed reply to the cycle time request instead of the counts of the signal model.
     bool cycleReplySet = false;
     int cycleScans = 0;

@@ -1,5 +1,6 @@
 #include "sim_signal.h"
 
+#include "sim_options.h"
 #include "sim_scope.h"
 #include "sim_sensor.h"
 #include "sim_surface.h"
@@ -7,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace
 {
@@ -328,6 +330,24 @@ long long CycleAt(double now)
     return (long long)std::floor((now - g_model.startTime) / kSensorCycleSeconds);
 }
 
+// Frame n of the known sequence, counted over every live frame the simulator built
+// with the sequence on: a test knows each value without knowing the time.
+void BuildSequenceFrame(unsigned char frame[kLiveFrameBytes])
+{
+    static unsigned long long framesBuilt = 0;
+    unsigned n = (unsigned)(framesBuilt++ % 1000);
+    std::memset(frame, 0, kLiveFrameBytes);
+    PutLe16(frame + 0, 1000 + n);
+    PutLe16(frame + 2, 3000 - n);
+    PutLe16(frame + 4, Param(PF_TEACH_VALUE_1_SIG));
+    PutLe16(frame + 6, Param(PF_TEACH_VALUE_2_SIG));
+    PutLe16(frame + 8, 1780 + n % 100);
+    PutLe16(frame + 10, Param(PF_REF_VALUE_CH0));
+    PutLe16(frame + 12, n % 4);
+    frame[14] = (unsigned char)(n % 4);
+    PutLe16(frame + 20, n);
+}
+
 } // namespace
 
 void InitSignalModel(uint64_t seed, double now)
@@ -363,6 +383,10 @@ void RestartSignalReferences()
 
 void BuildLiveFrame(unsigned char frame[kLiveFrameBytes])
 {
+    if (g_options.liveSequence) {
+        BuildSequenceFrame(frame);
+        return;
+    }
     PutLe16(frame + 0, (unsigned)g_model.ch0);
     PutLe16(frame + 2, (unsigned)g_model.sig);
     PutLe16(frame + 4, (unsigned)g_model.ref[0]);

@@ -1,6 +1,7 @@
 #include "app/dimming.h"
 
 #include "app/app_state.h"
+#include "app/long_operation.h"
 #include "ui/userint.h"
 
 namespace
@@ -44,6 +45,8 @@ void UseDimTables(const DimTable *tables, int count)
 
 void SetButtonsDimmed(int scope, int dim)
 {
+    if (!dim && AnyLoopActive())
+        return;
     unsigned roles = DIM_NEEDS_LINK;
     if (scope == DIM_ALL_GROUPS)
         roles |= DIM_TRANSFER;
@@ -52,6 +55,13 @@ void SetButtonsDimmed(int scope, int dim)
     DimControlsWith(roles, dim);
     // Show the change at once, before a long operation starts.
     ProcessSystemEvents();
+}
+
+void RunDimmed(void (*operation)(void))
+{
+    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
+    operation();
+    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
 }
 
 void SetConnectionButtonsDimmed(int dim)

@@ -48,8 +48,13 @@ void UseDimTables(const DimTable *tables, int count);
 
 // Dims (1) or undims (0) every control that needs the link; DIM_KEEP_TRANSFER leaves
 // the memory selectors, SEND and GET as they are. Undimming leaves CHANGE BAUDRATE and
-// HARDWARE INFO dimmed: only a good connection check brings them back.
+// HARDWARE INFO dimmed: only a good connection check brings them back. While a long
+// operation is active nothing is undimmed: the loop's own end undims, once it has
+// really returned.
 void SetButtonsDimmed(int scope, int dim);
+// Runs one operation with the sensor (a transfer, a read, a download) with every
+// control that needs the link dimmed, and undims them afterwards.
+void RunDimmed(void (*operation)(void));
 // Dims (1) or undims (0) ACCEPT, CHANGE BAUDRATE and HARDWARE INFO.
 void SetConnectionButtonsDimmed(int dim);
 // Offline: SEND and GET work on parameter files, and a new connection can be tried.

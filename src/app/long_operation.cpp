@@ -7,18 +7,24 @@ LoopState g_loops;
 namespace
 {
 
-short &FlagOf(LoopKind kind)
+short &RunningFlagOf(LoopKind kind)
 {
     return kind == LOOP_SCAN ? g_loops.scanRunning : g_loops.liveRunning;
+}
+
+short &ActiveFlagOf(LoopKind kind)
+{
+    return kind == LOOP_SCAN ? g_loops.scanActive : g_loops.liveActive;
 }
 
 } // namespace
 
 bool StartLoop(LoopKind kind)
 {
-    if (AnyLoopRunning() || QuitRequested())
+    if (AnyLoopActive() || QuitRequested())
         return false;
-    FlagOf(kind) = 1;
+    RunningFlagOf(kind) = 1;
+    ActiveFlagOf(kind) = 1;
     return true;
 }
 
@@ -26,12 +32,12 @@ bool StartLoop(LoopKind kind)
 // "Close" rather than from the close box.
 bool LoopRunning(LoopKind kind)
 {
-    return FlagOf(kind) == 1 && !QuitRequested();
+    return RunningFlagOf(kind) == 1 && !QuitRequested();
 }
 
 void StopLoop(LoopKind kind)
 {
-    FlagOf(kind) = 0;
+    RunningFlagOf(kind) = 0;
 }
 
 void StopLivePolling(void)
@@ -45,9 +51,20 @@ void StopAllLoops(void)
     g_loops.scanRunning = 0;
 }
 
-bool AnyLoopRunning(void)
+void EndLoop(LoopKind kind)
 {
-    return g_loops.liveRunning == 1 || g_loops.scanRunning == 1;
+    RunningFlagOf(kind) = 0;
+    ActiveFlagOf(kind) = 0;
+}
+
+bool LoopActive(LoopKind kind)
+{
+    return ActiveFlagOf(kind) == 1;
+}
+
+bool AnyLoopActive(void)
+{
+    return LoopActive(LOOP_LIVE) || LoopActive(LOOP_SCAN);
 }
 
 void DropTransferRequests(void)

@@ -7,6 +7,7 @@ constexpr const char *kSecPosition = "PANEL POSITION";
 constexpr const char *kSecDirectories = "DIRECTORIES";
 constexpr const char *kSecAddresses = "IP ADDRESSES";
 constexpr const char *kSecCommunication = "COMMUNICATION SETTINGS";
+constexpr const char *kSecRecorder = "RECORDER";
 
 constexpr const char *kKeyFileType = "FILE TYPE:";
 constexpr const char *kKeyScopeVersion = "SCOPE VERSION:";
@@ -28,6 +29,7 @@ constexpr const char *kKeyComPort = "COMPORT";
 constexpr const char *kKeyBaudrate = "BAUDRATE";
 constexpr const char *kKeyIpAddress = "IP ADRESS";
 constexpr const char *kKeyPortNumber = "PORT NUMBER";
+constexpr const char *kKeySplitHours = "SPLIT HOURS";
 
 constexpr const char *kPanelSettingsType = "Panel Settings";
 constexpr const char *kScopeVersion = "CHROMIX1 Scope V3.1";

@@ -5,3 +5,6 @@
 
 // Appends a text to the status box.
 void AppendStatusText(const char *text);
+// From now on every status text goes to `sink` instead of the box (the command line
+// writes them to its standard error); null gives them back to the box.
+void SetStatusTextSink(void (*sink)(const char *text));

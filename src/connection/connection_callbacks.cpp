@@ -6,6 +6,7 @@
 #include "app/status_box.h"
 #include "connection/connection.h"
 #include "connection/connection_texts.h"
+#include "link/link_busy.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
 #include "link/transport.h"
@@ -30,8 +31,17 @@ void DimAccept()
     SetCtrlAttribute(ConnectionPage(), TABCONN_ACCEPT, ATTR_DIMMED, 1);
 }
 
+// The port is never closed under an exchange or a loop that uses it.
+void DisconnectWhenIdle()
+{
+    if (!LinkBusy())
+        Disconnect();
+}
+
 void ConnectAction()
 {
+    if (LinkBusy())
+        return;
     SetButtonsDimmed(DIM_ALL_GROUPS, 1);
     TryToConnect();
     if (g_link.sensorConnected == 1)
@@ -92,6 +102,8 @@ void SensorIdAction()
 
 void ChangeBaudrateAction()
 {
+    if (LinkBusy())
+        return;
     SetButtonsDimmed(DIM_ALL_GROUPS, 1);
     SetConnectionButtonsDimmed(1);
     ChangeBaudrate();
@@ -108,7 +120,7 @@ int CBF_ButtonTryToConnect(int, int, int event, void *, int, int)
 
 int CBF_ButtonDisconnect(int, int, int event, void *, int, int)
 {
-    AnswerCommit(event, kHelpDisconnect, Disconnect);
+    AnswerCommit(event, kHelpDisconnect, DisconnectWhenIdle);
     return 0;
 }
 

@@ -7,6 +7,7 @@
 #include "convtable/conv_table.h"
 #include "convtable/conv_texts.h"
 #include "link/exchange.h"
+#include "link/link_busy.h"
 #include "link/link_state.h"
 #include "resource/callbacks.h"
 #include "resource/panel_ids.h"
@@ -28,19 +29,6 @@ void ShowSavedOrNot(bool saved)
     ShowInfo(saved ? kTxtSavedToEeprom : kTxtNotSavedToEeprom);
 }
 
-// The curve is recalculated first, so the data sent are those of the table in view.
-void CalculateAndSaveConvData()
-{
-    CalcConvData();
-    short data[kConvDataValues];
-    if (g_conv.dataValid != 1 || !ScaleConvData(data)) {
-        ShowInfo(kTxtDataCanNotBeSaved);
-        return;
-    }
-    g_link.sensorConnected = 1;
-    ShowSavedOrNot(SaveConvDataToEE() == LINK_OK);
-}
-
 // The data panel takes the conversion panel's place in the child panel area.
 void ShowDataPanelInPlace()
 {
@@ -54,27 +42,45 @@ void CalculateAndTell()
         ShowInfo(kTxtCalculationSuccessful);
 }
 
-void GetConvTableFromEEDimmed()
-{
-    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
-    GetConvTableFromEE();
-    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
-}
-
 // Saved or not is this write's own outcome, whatever an earlier failure left in the
 // sensor-connected flag.
+void SaveConvTableAndTell()
+{
+    ShowSavedOrNot(SaveConvTableToEE() == LINK_OK);
+}
+
+void ReadConvTableFromEE()
+{
+    GetConvTableFromEE();
+}
+
+// Each EEPROM operation is refused while the link is busy.
+void GetConvTableFromEEDimmed()
+{
+    if (!LinkBusy())
+        RunDimmed(ReadConvTableFromEE);
+}
+
 void SaveConvTableToEEDimmed()
 {
-    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
-    ShowSavedOrNot(SaveConvTableToEE() == LINK_OK);
-    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+    if (!LinkBusy())
+        RunDimmed(SaveConvTableAndTell);
+}
+
+void CalculateAndSaveConvDataAndTell()
+{
+    CalculateAndSaveConvData();
 }
 
 void CalculateAndSaveConvDataDimmed()
 {
-    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
-    CalculateAndSaveConvData();
-    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+    if (!LinkBusy())
+        RunDimmed(CalculateAndSaveConvDataAndTell);
+}
+
+void LoadConvTableFile()
+{
+    GetConvTableFromFile();
 }
 
 void ZoomConvOneToOne()
@@ -84,6 +90,21 @@ void ZoomConvOneToOne()
 }
 
 } // namespace
+
+// The curve is recalculated first, so the data sent are those of the table in view.
+int CalculateAndSaveConvData(void)
+{
+    CalcConvData();
+    short data[kConvDataValues];
+    if (g_conv.dataValid != 1 || !ScaleConvData(data)) {
+        ShowInfo(kTxtDataCanNotBeSaved);
+        return 0;
+    }
+    g_link.sensorConnected = 1;
+    int result = SaveConvDataToEE();
+    ShowSavedOrNot(result == LINK_OK);
+    return result;
+}
 
 int CBF_ButtonResetConvTable(int, int, int event, void *, int, int)
 {
@@ -113,7 +134,7 @@ int CBF_TableConv(int, int, int event, void *, int row, int column)
 
 int CBF_ButtonGetConvTableFromFile(int, int, int event, void *, int, int)
 {
-    AnswerCommit(event, kHelpButtonGetConvTableFromFile, GetConvTableFromFile);
+    AnswerCommit(event, kHelpButtonGetConvTableFromFile, LoadConvTableFile);
     return 0;
 }
 

@@ -15,3 +15,7 @@ bool ScaleConvData(short data[kConvDataValues]);
 // Scales the curve and writes the four blocks, each prepared first. The first failed
 // request ends the sequence; the status box then names the blocks already written.
 int SaveConvDataToEE(void);
+// SAVE CONVERSION DATA: the curve calculated from the table in view, scaled and
+// written, and the operator told whether it was saved. LINK_OK when saved,
+// LINK_FAILED after a failed request, 0 when the table gives no curve to save.
+int CalculateAndSaveConvData(void);

@@ -135,12 +135,12 @@ int AppendConvTableToIniHandle(IniText store)
 
 // Loading changes the table only; the curve and its valid flag wait for the next
 // calculation.
-void GetConvTableFromFile(void)
+ConvFileLoad GetConvTableFromFile(void)
 {
     char path[MAX_PATHNAME_LEN];
     if (SelectConvTableFile(VAL_LOAD_BUTTON, kTxtLoadDialogTitle, path) != VAL_EXISTING_FILE_SELECTED) {
         ShowInfo(Tr(kTxtConvNoFileSelected));
-        return;
+        return CONV_FILE_NOT_CHOSEN;
     }
     IniText store = Ini_New(0);
     // An unreadable file leaves the store empty: it is then foreign, and if the
@@ -149,7 +149,7 @@ void GetConvTableFromFile(void)
     if (!AcceptFileInfo(store)) {
         Ini_Dispose(store);
         ShowInfo(Tr(kTxtNoValuesRead));
-        return;
+        return CONV_FILE_DECLINED;
     }
     short cells[kConvCells];
     char report[kReportSize];
@@ -159,6 +159,7 @@ void GetConvTableFromFile(void)
     WriteConvTableCells(cells);
     if (!allRead)
         ShowInfo(report);
+    return allRead ? CONV_FILE_LOADED : CONV_FILE_DEFAULTED;
 }
 
 void SaveConvTableToFile(void)

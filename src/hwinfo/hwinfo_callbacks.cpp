@@ -3,20 +3,22 @@
 #include "app/long_operation.h"
 #include "hwinfo/hwinfo_file.h"
 #include "hwinfo/hwinfo_texts.h"
+#include "link/link_busy.h"
 #include "resource/callbacks.h"
 #include "ui/userint.h"
 
 namespace
 {
 
+void SaveHardwareInfoFile()
+{
+    GenerateHWInfoFile();
+}
+
 void GenerateHWInfoFileDimmed()
 {
-    // A long operation owns the link while it runs.
-    if (AnyLoopRunning())
-        return;
-    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
-    GenerateHWInfoFile();
-    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+    if (!LinkBusy())
+        RunDimmed(SaveHardwareInfoFile);
 }
 
 } // namespace

@@ -118,22 +118,24 @@ void ReportWritten(const char *path, int result)
 
 } // namespace
 
-void GenerateHWInfoFile(void)
+HwInfoOutcome GenerateHWInfoFile(void)
 {
     // From here on the flag tells whether every request succeeded.
     g_link.sensorConnected = 1;
     if (!ReadRamParameters())
-        return;
+        return HWINFO_LINK_FAILED;
     if (GetOffset() != LINK_OK || g_link.sensorConnected != 1)
-        return;
+        return HWINFO_LINK_FAILED;
     char hardwareText[kHardwareTextLength + 1];
     if (!ReadHardwareText(hardwareText))
-        return;
+        return HWINFO_LINK_FAILED;
     char path[MAX_PATHNAME_LEN];
     if (!SelectHardwareFile(path)) {
         AppendStatusText(Tr(kTxtHwNoFileSelected));
         AppendStatusText("\n\n");
-        return;
+        return HWINFO_NOT_CHOSEN;
     }
-    ReportWritten(path, WriteHardwareFile(path, hardwareText));
+    int result = WriteHardwareFile(path, hardwareText);
+    ReportWritten(path, result);
+    return result < 0 ? HWINFO_NOT_WRITTEN : HWINFO_WRITTEN;
 }

@@ -4,6 +4,14 @@
 
 #include "hwinfo/hwinfo_block.h"
 
+// What became of a hardware info file.
+enum HwInfoOutcome {
+    HWINFO_WRITTEN,
+    HWINFO_LINK_FAILED, // a request failed (reported by the link); nothing written
+    HWINFO_NOT_CHOSEN,  // no file chosen; nothing written
+    HWINFO_NOT_WRITTEN, // the file could not be written
+};
+
 // Reads parameters, offset and hardware block, asks for the path and writes the file;
 // reports in the connection page's status box. A failure writes nothing.
-void GenerateHWInfoFile(void);
+HwInfoOutcome GenerateHWInfoFile(void);

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <new>
 
@@ -192,6 +194,23 @@ int Ini_PutInt(IniText store, const char *section, const char *tag, int value)
     }
 }
 
+// The shortest text that reads back as the same double, with a decimal point whatever
+// the process's locale says.
+int Ini_PutDouble(IniText store, const char *section, const char *tag, double value)
+{
+    if (store == nullptr)
+        return INI_ERR_NULL_STORE;
+    if (!std::isfinite(value))
+        return INI_ERR_INVALID_ARGUMENT;
+    char text[32];
+    const std::to_chars_result end = std::to_chars(text, text + sizeof text, value);
+    try {
+        return PutValue(store, section, tag, std::string(text, end.ptr), false);
+    } catch (const std::bad_alloc &) {
+        return INI_ERR_OUT_OF_MEMORY;
+    }
+}
+
 int Ini_GetStringIntoBuffer(IniText store, const char *section, const char *tag, char *buffer, int bufferSize)
 {
     if (store == nullptr)
@@ -210,6 +229,14 @@ int Ini_GetStringIntoBuffer(IniText store, const char *section, const char *tag,
     }
 }
 
+// The raw value of an item without the blanks around it; empty when the item is
+// missing or blank.
+static std::string TrimmedRawValue(IniStore *store, const char *section, const char *tag)
+{
+    const IniItem *item = FindItem(store, section, tag);
+    return item == nullptr ? std::string() : StrDupWithoutSurrWhiteSpace(item->value);
+}
+
 int Ini_GetInt(IniText store, const char *section, const char *tag, int *value)
 {
     if (store == nullptr)
@@ -217,10 +244,33 @@ int Ini_GetInt(IniText store, const char *section, const char *tag, int *value)
     if (value == nullptr)
         return INI_ERR_INVALID_ARGUMENT;
     try {
-        const IniItem *item = FindItem(store, section, tag);
-        if (item == nullptr || StrDupWithoutSurrWhiteSpace(item->value).empty())
+        const std::string text = TrimmedRawValue(store, section, tag);
+        if (text.empty())
             return 0;
-        return StrToInt(item->value, value) ? 1 : INI_ERR_INVALID_INTEGER;
+        return StrToInt(text, value) ? 1 : INI_ERR_INVALID_INTEGER;
+    } catch (const std::bad_alloc &) {
+        return INI_ERR_OUT_OF_MEMORY;
+    }
+}
+
+int Ini_GetDouble(IniText store, const char *section, const char *tag, double *value)
+{
+    if (store == nullptr)
+        return INI_ERR_NULL_STORE;
+    if (value == nullptr)
+        return INI_ERR_INVALID_ARGUMENT;
+    try {
+        const std::string text = TrimmedRawValue(store, section, tag);
+        if (text.empty())
+            return 0;
+        double number = 0.0;
+        const char *first = text.c_str() + (text[0] == '+' ? 1 : 0);
+        const char *last = text.c_str() + text.size();
+        const std::from_chars_result parsed = std::from_chars(first, last, number);
+        if (parsed.ec != std::errc() || parsed.ptr != last || !std::isfinite(number))
+            return INI_ERR_INVALID_NUMBER;
+        *value = number;
+        return 1;
     } catch (const std::bad_alloc &) {
         return INI_ERR_OUT_OF_MEMORY;
     }

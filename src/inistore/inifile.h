@@ -34,6 +34,7 @@ constexpr int INI_ERR_READ = -5002;
 // output buffer, or a buffer size below 1.
 constexpr int INI_ERR_INVALID_ARGUMENT = -5020;
 constexpr int INI_ERR_INVALID_INTEGER = -5021;
+constexpr int INI_ERR_INVALID_NUMBER = -5022;
 
 // Longest section name or tag; longer names in a file are cut to this length.
 constexpr int kIniMaxNameLength = 255;
@@ -62,6 +63,9 @@ int Ini_WriteToFile(IniText store, const char *path);
 // 0, INI_ERR_INVALID_ARGUMENT, INI_ERR_OUT_OF_MEMORY. A null value counts as empty.
 int Ini_PutString(IniText store, const char *section, const char *tag, const char *value);
 int Ini_PutInt(IniText store, const char *section, const char *tag, int value);
+// A finite double, bare, in the shortest decimal text that reads back as the same value
+// ("0.001", "1.5", "24"), with a decimal point in any locale.
+int Ini_PutDouble(IniText store, const char *section, const char *tag, double value);
 
 // Copies the unescaped value, cut to bufferSize - 1 characters; the buffer is emptied
 // first. 1 found, 0 not found, INI_ERR_INVALID_ARGUMENT without a buffer.
@@ -71,6 +75,10 @@ int Ini_GetStringIntoBuffer(IniText store, const char *section, const char *tag,
 // 1 found and valid; 0 missing or blank; INI_ERR_INVALID_INTEGER otherwise.
 // *value changes only when 1 is returned.
 int Ini_GetInt(IniText store, const char *section, const char *tag, int *value);
+// Parses the value as a finite decimal number with a decimal point ("1.5", "-2e3").
+// 1 found and valid; 0 missing or blank; INI_ERR_INVALID_NUMBER otherwise.
+// *value changes only when 1 is returned.
+int Ini_GetDouble(IniText store, const char *section, const char *tag, double *value);
 
 // Listing, for tools that walk a whole store. Indices count from 1.
 // Counts are >= 0; a name lookup gives 1 with the name, 0 when the index is out of range.

@@ -88,19 +88,8 @@ bool IsReplyToRequest(unsigned char requestCommand)
     return g_link.replyCommand == requestCommand || g_link.replyCommand == kErrorReplyCommand;
 }
 
-} // namespace
-
-void FillTxBuf(int command, unsigned parameter, unsigned length)
-{
-    unsigned dataLength = length & 0xFFFF;
-    // The payload area ends with the buffer; a longer length cannot be sent.
-    if (dataLength > (unsigned)kMaxReplyData)
-        dataLength = (unsigned)kMaxReplyData;
-    BuildFrameHeader(g_link.request, command, parameter, RequestPayload(), dataLength);
-    std::memcpy(g_link.sendBuffer, g_link.request, (size_t)kFrameHeaderSize + dataLength);
-}
-
-int DataExchange(int bytesToSend)
+// One request and its reply; the link is in use meanwhile.
+int ExchangeInUse(int bytesToSend)
 {
     ClearReplyInput();
     g_link.portStatus = 0;
@@ -114,6 +103,60 @@ int DataExchange(int bytesToSend)
     if (g_link.replyLength == 0)
         return LINK_OK;
     return GetDataFrame();
+}
+
+} // namespace
+
+void FillTxBuf(int command, unsigned parameter, unsigned length)
+{
+    unsigned dataLength = length & 0xFFFF;
+    // The payload area ends with the buffer; a longer length cannot be sent.
+    if (dataLength > (unsigned)kMaxReplyData)
+        dataLength = (unsigned)kMaxReplyData;
+    BuildFrameHeader(g_link.request, command, parameter, RequestPayload(), dataLength);
+    std::memcpy(g_link.sendBuffer, g_link.request, (size_t)kFrameHeaderSize + dataLength);
+}
+
+bool LinkInUse(void)
+{
+    return g_link.linkUseDepth > 0;
+}
+
+bool BeginLinkUse(void)
+{
+    if (LinkInUse()) {
+        ++g_link.nestedExchanges;
+        return false;
+    }
+    ++g_link.linkUseDepth;
+    return true;
+}
+
+void EndLinkUse(void)
+{
+    if (g_link.linkUseDepth > 0)
+        --g_link.linkUseDepth;
+}
+
+int NestedExchangeCount(void)
+{
+    return g_link.nestedExchanges;
+}
+
+void WaitOnLink(double seconds)
+{
+    ++g_link.linkUseDepth;
+    Channel().wait(seconds);
+    EndLinkUse();
+}
+
+int DataExchange(int bytesToSend)
+{
+    if (!BeginLinkUse())
+        return LINK_REFUSED;
+    int result = ExchangeInUse(bytesToSend);
+    EndLinkUse();
+    return result;
 }
 
 // Frames that answer another request are skipped whole, header and data, and the wait

@@ -41,6 +41,12 @@ struct LinkState {
     unsigned short replyLength;
     unsigned char replyDataCrc;
 
+    // Exchanges and waits for pushed frames under way (their waits dispatch events, so
+    // callbacks run nested in them), and the exchanges refused because they would have
+    // started inside one of them.
+    int linkUseDepth;
+    int nestedExchanges;
+
     char message[kMessageLength]; // text of the last failure
     char firmware[kFirmwareLength + 1];
     char sensorName[kSensorNameLength];

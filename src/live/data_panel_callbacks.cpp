@@ -4,6 +4,9 @@
 #include "app/child_panels.h"
 #include "app/dimming.h"
 #include "app/long_operation.h"
+#include "link/link_busy.h"
+#include "live/chart_pause.h"
+#include "live/chart_statistics.h"
 #include "live/live_display.h"
 #include "live/live_loop.h"
 #include "live/live_texts.h"
@@ -19,8 +22,8 @@ namespace
 // selectors, which the loop serves between two frames.
 void RunLivePolling()
 {
-    // A second GO while a long operation runs is ignored; that operation undims.
-    if (AnyLoopRunning())
+    // A GO while the link is busy is ignored; the operation under way undims.
+    if (LinkBusy())
         return;
     SetButtonsDimmed(DIM_KEEP_TRANSFER, 1);
     GetPanelValues();
@@ -34,12 +37,34 @@ void RunLivePolling()
 }
 
 // Left double click: all four charts autoscale their Y axis; left click: all fixed.
+// Either shows the newest samples again after a pause.
 void ScaleChartsOnClick(int event)
 {
     if (event == EVENT_LEFT_DOUBLE_CLICK)
         SetChartsYAutoscale(1);
     else if (event == EVENT_LEFT_CLICK)
         SetChartsYAutoscale(0);
+    ResumeCharts();
+    ShowChartStatistics();
+}
+
+// The strip charts' own events: the described clicks, the operator's zoom and pan
+// (which hold the charts), and the help text.
+void AnswerStripChart(int event, const TextPair &help)
+{
+    switch (event) {
+    case EVENT_LEFT_CLICK:
+    case EVENT_LEFT_DOUBLE_CLICK:
+        ScaleChartsOnClick(event);
+        break;
+    case EVENT_ZOOM:
+        PauseCharts();
+        ShowChartStatistics();
+        break;
+    case EVENT_RIGHT_CLICK:
+        ShowHelpPopup(help);
+        break;
+    }
 }
 
 } // namespace
@@ -127,29 +152,25 @@ int CBF_LedIn(int, int, int event, void *, int, int)
 
 int CBF_GraphAnaCha(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_LEFT_CLICK:
-    case EVENT_LEFT_DOUBLE_CLICK:
-        ScaleChartsOnClick(event);
-        break;
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpGraphAnaCha);
-        break;
-    }
+    AnswerStripChart(event, kHelpGraphAnaCha);
     return 0;
 }
 
 int CBF_GraphEvalSig(int, int, int event, void *, int, int)
 {
-    switch (event) {
-    case EVENT_LEFT_CLICK:
-    case EVENT_LEFT_DOUBLE_CLICK:
-        ScaleChartsOnClick(event);
-        break;
-    case EVENT_RIGHT_CLICK:
-        ShowHelpPopup(kHelpGraphEvalSig);
-        break;
-    }
+    AnswerStripChart(event, kHelpGraphEvalSig);
+    return 0;
+}
+
+int CBF_ButtonPause(int, int, int event, void *, int, int)
+{
+    AnswerCommit(event, kHelpButtonPause, TogglePauseCharts);
+    return 0;
+}
+
+int CBF_DispChartStatistics(int, int, int event, void *, int, int)
+{
+    AnswerHelp(event, kHelpDispChartStatistics);
     return 0;
 }
 

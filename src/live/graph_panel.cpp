@@ -4,6 +4,8 @@
 #include "live/graph_panel.h"
 
 #include "app/app_state.h"
+#include "live/chart_statistics.h"
+#include "live/graph_recording.h"
 #include "live/live_state.h"
 #include "resource/panel_ids.h"
 #include "ui/userint.h"
@@ -13,11 +15,7 @@
 namespace
 {
 
-enum GraphSignal { SIGNAL_CH0 = 0, SIGNAL_SIG = 1, SIGNAL_TEMP = 2, SIGNAL_COUNT = 3 };
-
-const int kGraphs[SIGNAL_COUNT] = {GRAPHP_CH0GRAPH, GRAPHP_SIGGRAPH, GRAPHP_TEMPGRAPH};
 const int kDisplays[SIGNAL_COUNT] = {GRAPHP_CH0, GRAPHP_SIG, GRAPHP_TEMP};
-const int kColors[SIGNAL_COUNT] = {VAL_GREEN, VAL_DK_YELLOW, VAL_DK_CYAN};
 
 struct SignalTrace {
     double x[kGraphPanelPoints];
@@ -57,35 +55,44 @@ void Append(SignalTrace &trace, double x, double y)
     ++trace.count;
 }
 
-// The selector's signal; any value other than SIG and TEMP shows CH0.
-int SelectedSignal()
+// While the charts are paused the graph keeps its plot, so that its view and its
+// statistics stay those of the moment of the pause.
+void Replot(int signal)
+{
+    SignalTrace &trace = g_graphPanel.traces[signal];
+    int panel = g_app.graphPanel;
+    if (!g_live.chartsPaused || trace.plot == 0) {
+        if (trace.plot > 0)
+            DeleteGraphPlot(panel, kSignalGraphs[signal], trace.plot, VAL_DELAYED_DRAW);
+        int plot = PlotXY(panel, kSignalGraphs[signal], trace.x, trace.y, trace.count, VAL_DOUBLE, VAL_DOUBLE,
+                          VAL_THIN_LINE, VAL_NO_POINT, VAL_SOLID, 1, kSignalColors[signal]);
+        trace.plot = plot > 0 ? plot : 0;
+    }
+    ShowGraphStatistics(kSignalGraphs[signal], trace.plot, kSignalNames[signal]);
+}
+
+} // namespace
+
+const int kSignalGraphs[SIGNAL_COUNT] = {GRAPHP_CH0GRAPH, GRAPHP_SIGGRAPH, GRAPHP_TEMPGRAPH};
+const int kSignalColors[SIGNAL_COUNT] = {VAL_GREEN, VAL_DK_YELLOW, VAL_DK_CYAN};
+const char *const kSignalNames[SIGNAL_COUNT] = {"CH0", "SIG", "TEMP"};
+
+int SelectedSignal(void)
 {
     int signal = SIGNAL_CH0;
     GetCtrlVal(g_app.graphPanel, GRAPHP_SIGNAL, &signal);
     return signal == SIGNAL_SIG || signal == SIGNAL_TEMP ? signal : SIGNAL_CH0;
 }
 
-void Replot(int signal)
-{
-    SignalTrace &trace = g_graphPanel.traces[signal];
-    int panel = g_app.graphPanel;
-    if (trace.plot > 0)
-        DeleteGraphPlot(panel, kGraphs[signal], trace.plot, VAL_DELAYED_DRAW);
-    int plot = PlotXY(panel, kGraphs[signal], trace.x, trace.y, trace.count, VAL_DOUBLE, VAL_DOUBLE,
-                      VAL_THIN_LINE, VAL_NO_POINT, VAL_SOLID, 1, kColors[signal]);
-    trace.plot = plot > 0 ? plot : 0;
-}
-
-} // namespace
-
 void InitPanelGraph(void)
 {
+    LeaveRecordingView();
     g_graphPanel.counter = 0;
     for (int signal = 0; signal < SIGNAL_COUNT; ++signal) {
         g_graphPanel.traces[signal].count = 0;
         g_graphPanel.traces[signal].plot = 0;
-        DeleteGraphPlot(g_app.graphPanel, kGraphs[signal], VAL_ALL_PLOTS, VAL_IMMEDIATE_DRAW);
-        SetAxisScalingMode(g_app.graphPanel, kGraphs[signal], VAL_XAXIS, VAL_AUTOSCALE, 0.0, 0.0);
+        DeleteGraphPlot(g_app.graphPanel, kSignalGraphs[signal], VAL_ALL_PLOTS, VAL_IMMEDIATE_DRAW);
+        SetAxisScalingMode(g_app.graphPanel, kSignalGraphs[signal], VAL_XAXIS, VAL_AUTOSCALE, 0.0, 0.0);
     }
 }
 
@@ -103,7 +110,8 @@ void ShowPanelGraphData(void)
 {
     for (int signal = 0; signal < SIGNAL_COUNT; ++signal)
         SetCtrlVal(g_app.graphPanel, kDisplays[signal], SignalValue(g_live.frame, signal));
-    Replot(SelectedSignal());
+    if (!RecordingShown())
+        Replot(SelectedSignal());
 }
 
 void SetPanelGraphData(void)
@@ -116,8 +124,45 @@ void SetGraphVisible(void)
 {
     int shown = SelectedSignal();
     for (int signal = 0; signal < SIGNAL_COUNT; ++signal)
-        SetCtrlAttribute(g_app.graphPanel, kGraphs[signal], ATTR_VISIBLE, signal == shown ? 1 : 0);
-    Replot(shown);
+        SetCtrlAttribute(g_app.graphPanel, kSignalGraphs[signal], ATTR_VISIBLE, signal == shown ? 1 : 0);
+    if (RecordingShown())
+        ShowRecordingSignal(shown);
+    else
+        Replot(shown);
+}
+
+void ShowGraphPanelStatistics(void)
+{
+    if (RecordingShown()) {
+        ShowRecordingStatistics();
+        return;
+    }
+    const int signal = SelectedSignal();
+    ShowGraphStatistics(kSignalGraphs[signal], g_graphPanel.traces[signal].plot, kSignalNames[signal]);
+}
+
+void SetGraphPanelPaused(bool paused)
+{
+    for (int signal = 0; signal < SIGNAL_COUNT; ++signal) {
+        SetCtrlAttribute(g_app.graphPanel, kSignalGraphs[signal], ATTR_CHART_PAUSED, paused ? 1 : 0);
+        // Resumed, the live traces follow their newest samples again.
+        if (!paused && !RecordingShown())
+            SetAxisScalingMode(g_app.graphPanel, kSignalGraphs[signal], VAL_XAXIS, VAL_AUTOSCALE, 0.0, 0.0);
+    }
+    if (!paused && !RecordingShown())
+        Replot(SelectedSignal());
+}
+
+void ForgetLivePlots(void)
+{
+    for (SignalTrace &trace : g_graphPanel.traces)
+        trace.plot = 0;
+}
+
+std::vector<double> GraphPanelValues(int signal)
+{
+    const SignalTrace &trace = g_graphPanel.traces[signal];
+    return std::vector<double>(trace.y, trace.y + trace.count);
 }
 
 unsigned long long GraphPanelSampleCount(void)
@@ -128,4 +173,5 @@ unsigned long long GraphPanelSampleCount(void)
 void ResetGraphPanel(void)
 {
     std::memset(&g_graphPanel, 0, sizeof g_graphPanel);
+    ResetGraphRecording();
 }

@@ -4,6 +4,8 @@
 
 #include "app/app_state.h"
 #include "convtable/conv_table.h"
+#include "live/chart_statistics.h"
+#include "live/data_charts.h"
 #include "live/live_state.h"
 #include "live/live_thresholds.h"
 #include "params/param_controls.h"
@@ -86,22 +88,10 @@ void AppendThresholdSample(double *history, int ref, int sig, int thresholdCalc,
     sample[5] = lines.hysteresisB;
 }
 
-struct ChartPlace {
-    int (*page)();
-    int control;
-};
-
 const int kThresholdFields[] = {PF_THRESHOLD_MODE,   PF_THRESHOLD_CALC_1, PF_TOLERANCE_1, PF_HYSTERESIS_1,
                                 PF_THRESHOLD_CALC_2, PF_TOLERANCE_2,      PF_HYSTERESIS_2};
 
 void AppendSample();
-
-const ChartPlace kCharts[] = {
-    {EvaluationPage, DATATAB1_SIGCHART},
-    {EvaluationPage, DATATAB1_EVAL1CHART},
-    {EvaluationPage, DATATAB1_EVAL2CHART},
-    {Ch0Page, DATATAB0_CH0CHART},
-};
 
 } // namespace
 
@@ -159,14 +149,16 @@ void ShowGraph(void)
                    VAL_DOUBLE);
     PlotStripChart(Ch0Page(), DATATAB0_CH0CHART, g_live.ch0History, kHistoryLength, 0, 0, VAL_DOUBLE);
     ++g_live.chartRefreshes;
+    ShowChartStatistics();
 }
 
 void SetChartsYAutoscale(int autoscale)
 {
-    for (const ChartPlace &chart : kCharts) {
+    for (const DataChart &chart : kDataCharts) {
         if (autoscale)
-            SetAxisScalingMode(chart.page(), chart.control, VAL_LEFT_YAXIS, VAL_AUTOSCALE, 0.0, 0.0);
+            SetAxisScalingMode(DataChartPage(chart), chart.chart, VAL_LEFT_YAXIS, VAL_AUTOSCALE, 0.0, 0.0);
         else
-            SetAxisScalingMode(chart.page(), chart.control, VAL_LEFT_YAXIS, VAL_MANUAL, 0.0, kChartFixedMax);
+            SetAxisScalingMode(DataChartPage(chart), chart.chart, VAL_LEFT_YAXIS, VAL_MANUAL, 0.0,
+                               kChartFixedMax);
     }
 }

@@ -33,16 +33,23 @@ bool ServeTransferRequests()
     return true;
 }
 
-// A SEND or GET pressed during polling but not served when the loop ended is carried
-// out now while the link is good, or dropped: never at a much later GO.
+bool LinkGood()
+{
+    return g_link.sensorConnected == 1 && !QuitRequested();
+}
+
+// A SEND or GET pressed during polling but not served when the loop ended (also one
+// pressed after STOP while the last frame was still on its way, or during one of
+// these transfers) is carried out now while the link is good, or dropped: never at a
+// much later GO.
 void FinishTransferRequests()
 {
-    bool linkGood = g_link.sensorConnected == 1 && !QuitRequested();
-    if (linkGood && g_loops.sendRequested)
-        SendPara();
-    linkGood = g_link.sensorConnected == 1 && !QuitRequested();
-    if (linkGood && g_loops.getRequested)
-        GetPara();
+    while (LinkGood() && (g_loops.sendRequested || g_loops.getRequested)) {
+        if (g_loops.sendRequested)
+            SendPara();
+        if (LinkGood() && g_loops.getRequested)
+            GetPara();
+    }
     DropTransferRequests();
 }
 
@@ -73,5 +80,5 @@ void GetData(void)
     }
     ShowHeldBackFrame();
     FinishTransferRequests();
-    StopLoop(LOOP_LIVE);
+    EndLoop(LOOP_LIVE);
 }

@@ -39,6 +39,8 @@ struct LiveState {
     unsigned long long chartRefreshes; // ShowGraph runs since start-up
     double lastShownTime;              // Timer() of the last display refresh of a running loop
     bool frameUnshown;                 // the running loop took a frame it has not shown yet
+    bool chartsPaused;                 // PAUSE: the charts hold their view while frames arrive
+    bool statisticsHidden;             // the charts' statistics lines are switched off
 };
 
 extern LiveState g_live;

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/dimming.h"
 #include "app/long_operation.h"
+#include "link/link_busy.h"
 #include "offset/offset.h"
 #include "offset/offset_texts.h"
 #include "resource/callbacks.h"
@@ -12,10 +13,11 @@
 namespace
 {
 
-// A long operation owns the link while it runs; its buttons are dimmed then anyway.
-void RunDimmed(int (*operation)(void))
+// An operation asked for while the link is busy is refused; its buttons are dimmed
+// then anyway.
+void RunOffsetOperation(int (*operation)(void))
 {
-    if (AnyLoopRunning())
+    if (LinkBusy())
         return;
     SetButtonsDimmed(DIM_ALL_GROUPS, 1);
     operation();
@@ -28,7 +30,7 @@ void OperationButton(int event, const TextPair &help, int (*operation)(void))
     if (event == EVENT_RIGHT_CLICK)
         ShowHelpPopup(help);
     else if (event == EVENT_COMMIT)
-        RunDimmed(operation);
+        RunOffsetOperation(operation);
 }
 
 void CloseOffsetPage()
@@ -62,7 +64,7 @@ int CBF_ButtonCalcOffset(int, int, int event, void *, int, int)
     if (event == EVENT_RIGHT_CLICK)
         ShowHelpPopup(kHelpButtonCalcOffset);
     else if (event == EVENT_COMMIT && ConfirmPopup(Tr(kTxtInfoTitle), Tr(kTxtCalcOffsetConfirm)) == 1)
-        RunDimmed(CalcOffset);
+        RunOffsetOperation(CalcOffset);
     return 0;
 }
 

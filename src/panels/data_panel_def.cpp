@@ -31,13 +31,19 @@ constexpr int kPortLeft = 430;
 constexpr int kPortWidth = 174;
 constexpr int kLedPitch = 70;
 constexpr int kShowGraphLeft = 454;
+constexpr int kPauseLeft = 300;
+constexpr int kPauseWidth = 148;
 
-// Chart area of the tab pages; the threshold charts split it in two halves.
+// Chart area of the tab pages; the threshold charts split it in two halves. Under each
+// chart its statistics line (the live data follow the chart with it when the parameter
+// rules hide or shrink the chart).
 constexpr int kChartTop = 20;
 constexpr int kChartLeft = 6;
-constexpr int kChartHeight = 276;
-constexpr int kHalfChartHeight = (kChartHeight - kLabelHeight) / 2;
-constexpr int kLowerChartTop = kChartTop + kHalfChartHeight + kLabelHeight;
+constexpr int kChartArea = 276;
+constexpr int kStatisticsSpace = kFieldHeight + 2;
+constexpr int kChartHeight = kChartArea - kStatisticsSpace;
+constexpr int kHalfChartHeight = (kChartArea - kLabelHeight) / 2 - kStatisticsSpace;
+constexpr int kLowerChartTop = kChartTop + kHalfChartHeight + kStatisticsSpace + kLabelHeight;
 constexpr int kWideChartWidth = 584;
 constexpr int kEvalChartWidth = 460;
 constexpr int kAnalogOutLeft = 480;
@@ -103,6 +109,8 @@ void AddIoGroup(std::vector<CtrlDef> &c)
     c.push_back(IoLed(DATAP_LEDOUT1, "OUT1", 1, CBF_LedOut, kOutLedColor));
     c.push_back(IoLed(DATAP_LEDIN0, "IN0", 2, CBF_LedIn, kInLedColor));
     c.push_back(IoLed(DATAP_LEDIN1, "IN1", 3, CBF_LedIn, kInLedColor));
+    c.push_back(CommandButton(DATAP_PAUSE, "PAUSE", ButtonTop(kIoTop, 0), kPauseLeft, kPauseWidth,
+                              kButtonHeight, CBF_ButtonPause));
     c.push_back(CommandButton(DATAP_SHOWGRAPH, "SHOW GRAPH", ButtonTop(kIoTop, 0), kShowGraphLeft,
                               kColumnWidth, kButtonHeight, CBF_ButtonShowGraph));
 }
@@ -118,6 +126,14 @@ CtrlDef Chart(int id, const std::string &label, int top, int width, int height,
     return chart;
 }
 
+// The read-only statistics line under a chart of this place and width.
+CtrlDef StatisticsLine(int id, const std::string &name, int chartTop, int chartHeight, int width)
+{
+    return String(id, "", chartTop + chartHeight + 2, kChartLeft, width, CBF_DispChartStatistics)
+        .Name(name)
+        .Indicator();
+}
+
 PageDef Ch0Page()
 {
     PageDef page;
@@ -125,6 +141,8 @@ PageDef Ch0Page()
     page.controls.push_back(
         Chart(DATATAB0_CH0CHART, "CH0", kChartTop, kWideChartWidth, kChartHeight, {kCh0Color})
             .Callback(CBF_GraphAnaCha));
+    page.controls.push_back(
+        StatisticsLine(DATATAB0_CH0STATS, "CH0 statistics", kChartTop, kChartHeight, kWideChartWidth));
     return page;
 }
 
@@ -143,18 +161,31 @@ PageDef EvaluationPage()
     // Threshold chart traces: REF, Sig, tolerance A and B, hysteresis A and B.
     const std::vector<int> thresholdColors = {kRefColor,       kSigColor,        kToleranceColor,
                                               kToleranceColor, kHysteresisColor, kHysteresisColor};
+    // REF and the hysteresis lines dashed, SIG and the thresholds solid.
+    const std::vector<int> thresholdStyles = {VAL_DASH, VAL_SOLID, VAL_SOLID, VAL_SOLID, VAL_DASH, VAL_DASH};
     PageDef page;
     page.label = "SIG";
     std::vector<CtrlDef> &c = page.controls;
     c.push_back(Chart(DATATAB1_SIGCHART, "SIG", kChartTop, kEvalChartWidth, kChartHeight, {kSigColor})
                     .Callback(CBF_GraphEvalSig)
                     .Hidden());
-    c.push_back(
+    CtrlDef eval1 =
         Chart(DATATAB1_EVAL1CHART, "THRESHOLD 1", kChartTop, kEvalChartWidth, kChartHeight, thresholdColors)
-            .Callback(CBF_GraphEvalSig));
-    c.push_back(Chart(DATATAB1_EVAL2CHART, "THRESHOLD 2", kLowerChartTop, kEvalChartWidth, kHalfChartHeight,
-                      thresholdColors)
-                    .Callback(CBF_GraphEvalSig)
+            .Callback(CBF_GraphEvalSig);
+    eval1.traceLineStyles = thresholdStyles;
+    c.push_back(eval1);
+    CtrlDef eval2 = Chart(DATATAB1_EVAL2CHART, "THRESHOLD 2", kLowerChartTop, kEvalChartWidth,
+                          kHalfChartHeight, thresholdColors)
+                        .Callback(CBF_GraphEvalSig)
+                        .Hidden();
+    eval2.traceLineStyles = thresholdStyles;
+    c.push_back(eval2);
+    c.push_back(StatisticsLine(DATATAB1_SIGSTATS, "SIG statistics", kChartTop, kChartHeight, kEvalChartWidth)
+                    .Hidden());
+    c.push_back(StatisticsLine(DATATAB1_EVAL1STATS, "THRESHOLD 1 statistics", kChartTop, kChartHeight,
+                               kEvalChartWidth));
+    c.push_back(StatisticsLine(DATATAB1_EVAL2STATS, "THRESHOLD 2 statistics", kLowerChartTop,
+                               kHalfChartHeight, kEvalChartWidth)
                     .Hidden());
     c.push_back(AnalogOutDisplay(DATATAB1_VOLT, "ANALOG OUT [V]"));
     c.push_back(AnalogOutDisplay(DATATAB1_MILLIAMP, "ANALOG OUT [mA]"));

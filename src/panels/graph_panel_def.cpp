@@ -1,6 +1,8 @@
 // The graph panel: one graph per recorded signal (CH0, SIG, TEMP) in one place, of
-// which the SIGNAL selector shows one (CH0 at first), the three latest values, and
-// the close button.
+// which the SIGNAL selector shows one (CH0 at first), the statistics line under it,
+// the three latest values, and the close button. OPEN RECORDING shows a record file
+// instead, named in the source line above the graph; CANCEL takes its place while the
+// file is read.
 #include "panels/panel_layout.h"
 #include "resource/callbacks.h"
 #include "resource/panel_ids.h"
@@ -8,11 +10,15 @@
 namespace
 {
 
-constexpr int kGraphTop = 20;
+constexpr int kSourceTop = 2;
+constexpr int kGraphTop = 44;
 constexpr int kGraphLeft = 10;
 constexpr int kGraphWidth = 600;
-constexpr int kGraphHeight = 480;
-constexpr int kBottomFieldTop = kGraphTop + kGraphHeight + 30;
+constexpr int kGraphHeight = 432;
+constexpr int kStatisticsTop = kGraphTop + kGraphHeight + 2;
+constexpr int kBottomFieldTop = kStatisticsTop + kFieldHeight + 30;
+constexpr int kOpenTop = kBottomFieldTop + kFieldHeight + 14;
+constexpr int kOpenWidth = 200;
 constexpr int kValueWidth = 100;
 constexpr int kValuePitch = 110;
 constexpr int kValueLeft = 160;
@@ -57,5 +63,18 @@ PanelDef GraphPanelDef()
     c.push_back(ValueDisplay(GRAPHP_TEMP, "TEMP", 2, CBF_DispTemp));
     c.push_back(CommandButton(GRAPHP_CLOSE, "CLOSE", kBottomFieldTop - 2, kCloseLeft, kValueWidth,
                               kButtonHeight, CBF_ButtonCloseGP));
+    c.push_back(String(GRAPHP_STATS, "", kStatisticsTop, kGraphLeft, kGraphWidth, CBF_DispChartStatistics)
+                    .Name("graph statistics")
+                    .Indicator());
+    c.push_back(String(GRAPHP_SOURCE, "", kSourceTop, kGraphLeft, kGraphWidth, CBF_DispRecordingSource)
+                    .Name("record file shown")
+                    .Indicator()
+                    .Hidden());
+    c.push_back(CommandButton(GRAPHP_OPENREC, "OPEN RECORDING", kOpenTop, kGraphLeft, kOpenWidth,
+                              kButtonHeight, CBF_ButtonOpenRecording));
+    c.push_back(CommandButton(GRAPHP_CANCELREAD, "CANCEL", kOpenTop, kGraphLeft, kOpenWidth, kButtonHeight,
+                              CBF_ButtonCancelReading)
+                    .Shortcut("Esc")
+                    .Hidden());
     return panel;
 }

@@ -8,6 +8,7 @@
 #include "app/dimming.h"
 #include "panels/decor_ids.h"
 #include "panels/panel_layout.h"
+#include "recorder/record_split.h"
 #include "resource/callbacks.h"
 #include "resource/panel_ids.h"
 
@@ -16,7 +17,7 @@ namespace
 
 constexpr int kFileTop = 4;
 constexpr int kModeTop = NextGroupTop(kFileTop, 3);
-constexpr int kProgressTop = NextGroupTop(kModeTop, 2);
+constexpr int kProgressTop = NextGroupTop(kModeTop, 3);
 constexpr int kControlTop = NextGroupTop(kProgressTop, 3);
 constexpr int kModeWidth = 220;
 
@@ -48,7 +49,7 @@ void AddFileGroup(std::vector<CtrlDef> &c)
 void AddModeGroup(std::vector<CtrlDef> &c)
 {
     const int t = kModeTop;
-    AddGroup(c, DECO_REC_MODE, HEAD_REC_MODE, "RECORD MODE", t, kFrameLeft1, kFrameFullWidth, 2);
+    AddGroup(c, DECO_REC_MODE, HEAD_REC_MODE, "RECORD MODE", t, kFrameLeft1, kFrameFullWidth, 3);
     c.push_back(
         Ring(TABREC_MODE, "MODE", FieldTop(t, 0), kColumn1, kModeWidth, CBF_EditSelectDataRec, kModeItems)
             .Initial(0));
@@ -62,6 +63,14 @@ void AddModeGroup(std::vector<CtrlDef> &c)
     c.push_back(Numeric(TABREC_VALUES, "VALUES", FieldTop(t, 1), kColumn2, kColumnWidth, CBF_EditRecVal)
                     .Range(0, 65535)
                     .Initial(100));
+    // A running recording continues in a new file after this many hours; 0 never.
+    c.push_back(Numeric(TABREC_SPLITHOURS, "NEW FILE EVERY [h]", FieldTop(t, 2), kColumn1, kColumnWidth,
+                        CBF_EditSplitHours)
+                    .Double()
+                    .Range(0.0, kMaxSplitHours)
+                    .Precision(3)
+                    .Increment(1.0)
+                    .Initial(0.0));
 }
 
 CtrlDef TimeDisplay(int id, const std::string &label, int index, int width)

@@ -8,6 +8,7 @@
 #include "params/param_file_keys.h"
 #include "params/param_form.h"
 #include "params/param_texts.h"
+#include "params/parameter_set.h"
 #include "platform/paths.h"
 #include "ui/userint.h"
 
@@ -71,12 +72,12 @@ bool AcceptFileInfo(IniText store)
 
 } // namespace
 
-void SendParaToFile(void)
+int SendParaToFile(void)
 {
     char path[MAX_PATHNAME_LEN];
     if (SelectParameterFile(VAL_SAVE_BUTTON, path) <= 0) {
         ShowNoFileSelected();
-        return;
+        return -1;
     }
     RememberParameterFile(path);
     GetPanelValues();
@@ -92,10 +93,11 @@ void SendParaToFile(void)
     Ini_Dispose(store);
     if (result < 0)
         ReportFileNotSaved(path);
+    return result < 0 ? result : 0;
 }
 
 // A declined file leaves the form exactly as it was: edits not yet sent stay.
-void ReadParaFromFile(void)
+ParaFileLoad ReadParaFromFile(ParameterFields *fromFile)
 {
     char path[MAX_PATHNAME_LEN];
     int chosen = SelectParameterFile(VAL_LOAD_BUTTON, path);
@@ -104,7 +106,7 @@ void ReadParaFromFile(void)
         RememberParameterFile(path);
     if (chosen != VAL_EXISTING_FILE_SELECTED) {
         ShowNoFileSelected();
-        return;
+        return PARA_FILE_NOT_CHOSEN;
     }
 
     IniText store = Ini_New(0);
@@ -112,13 +114,15 @@ void ReadParaFromFile(void)
     // takes its default, which the questions and the list tell the operator.
     Ini_ReadFromFile(store, path);
     bool accepted = AcceptFileInfo(store);
-    if (accepted)
-        AcquireParaFromIniHandle(store);
+    int defaulted = accepted ? AcquireParaFromIniHandle(store) : 0;
     Ini_Dispose(store);
     if (!accepted) {
         ShowParaMessage(Tr(kTxtNoParameterRead));
-        return;
+        return PARA_FILE_DECLINED;
     }
+    if (fromFile)
+        *fromFile = ParameterSet;
     SetPanelValues();
     InitPanelCtrlAttr();
+    return defaulted > 0 ? PARA_FILE_DEFAULTED : PARA_FILE_LOADED;
 }

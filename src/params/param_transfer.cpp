@@ -35,9 +35,11 @@ int Exchange(int command, int dataLength)
 }
 
 // A count of replaced values is no failure: it is shown and the transfer goes on.
-void ReportPlausibility(const TextPair &text)
+void ReportPlausibility(const TextPair &text, int *count)
 {
     int replaced = g_link.replyParameter;
+    if (count)
+        *count = replaced;
     if (replaced == 0)
         return;
     SetActiveTabPage(g_app.mainPanel, MAINP_TAB, PAGE_CONNECTION);
@@ -50,25 +52,39 @@ void ReportPlausibility(const TextPair &text)
 
 int SendPara(void)
 {
+    return SendPara(nullptr);
+}
+
+int GetPara(void)
+{
+    return GetPara(nullptr);
+}
+
+int SendPara(int *replaced)
+{
+    if (replaced)
+        *replaced = 0;
     g_loops.sendRequested = 0;
     GetPanelValues();
     ParameterSetToWire(RequestPayload());
     if (Exchange(ORDER_WRITE_PARAMETERS, kParameterSetBytes) != LINK_OK)
         return LINK_FAILED;
-    ReportPlausibility(kTxtRamNotPlausible);
+    ReportPlausibility(kTxtRamNotPlausible, replaced);
     // The sensor's substituted defaults are stored too, as the operator sees them reported.
     if (g_app.paraMemory == PARA_MEMORY_EEPROM && Exchange(ORDER_SAVE_PARAMETERS_TO_EEPROM, 0) != LINK_OK)
         return LINK_FAILED;
     return LINK_OK;
 }
 
-int GetPara(void)
+int GetPara(int *replaced)
 {
+    if (replaced)
+        *replaced = 0;
     g_loops.getRequested = 0;
     if (g_app.paraMemory == PARA_MEMORY_EEPROM) {
         if (Exchange(ORDER_LOAD_PARAMETERS_FROM_EEPROM, 0) != LINK_OK)
             return LINK_FAILED;
-        ReportPlausibility(kTxtEepromNotPlausible);
+        ReportPlausibility(kTxtEepromNotPlausible, replaced);
     }
     unsigned char payload[kParameterSetBytes];
     if (Exchange(ORDER_READ_PARAMETERS, 0) != LINK_OK || TakeParameterSetReply(payload) != LINK_OK)

@@ -2,6 +2,7 @@
 #include "app/app_state.h"
 #include "app/dimming.h"
 #include "app/long_operation.h"
+#include "link/link_busy.h"
 #include "params/param_file.h"
 #include "params/param_help_texts.h"
 #include "params/param_transfer.h"
@@ -12,14 +13,17 @@
 namespace
 {
 
-// While the live loop runs, a transfer waits for the loop's next turn, so that two
-// exchanges never overlap on the link.
+// While live polling runs, or has been stopped but not yet returned, a transfer waits
+// for the loop's next turn or its end, so that two exchanges never overlap on the
+// link; while anything else uses the link it is refused.
 void TransferWithSensor(int (*transfer)(void), short *requested)
 {
-    if (LoopRunning(LOOP_LIVE)) {
+    if (LoopRunning(LOOP_LIVE) || LoopActive(LOOP_LIVE)) {
         *requested = 1;
         return;
     }
+    if (LinkBusy())
+        return;
     SetButtonsDimmed(DIM_ALL_GROUPS, 1);
     transfer();
     SetButtonsDimmed(DIM_ALL_GROUPS, 0);

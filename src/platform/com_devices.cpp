@@ -134,3 +134,6 @@ int LocateCom(int *reserved, int ports[], int maxPorts)
             ports[count++] = port;
     return count;
 }
+
+    return 0;
+}

@@ -13,6 +13,7 @@ namespace
 
 int g_signalPipe[2] = {-1, -1};
 void (*g_handler)(void) = nullptr;
+int g_lastSignal = 0;
 // Owned by the application object, so it goes with it at exit.
 QPointer<QSocketNotifier> g_notifier;
 
@@ -27,8 +28,9 @@ void WriteSignalByte(int signalNumber)
 void DrainSignalPipe()
 {
     unsigned char bytes[16];
-    while (read(g_signalPipe[0], bytes, sizeof bytes) > 0) {
-    }
+    ssize_t count = 0;
+    while ((count = read(g_signalPipe[0], bytes, sizeof bytes)) > 0)
+        g_lastSignal = bytes[count - 1];
     if (g_handler)
         g_handler();
 }
@@ -58,4 +60,9 @@ void InstallTerminationHandler(void (*handler)(void))
     action.sa_flags = SA_RESTART;
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
+}
+
+int TerminationSignal(void)
+{
+    return g_lastSignal;
 }

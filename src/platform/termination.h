@@ -4,3 +4,5 @@
 // handler runs on the GUI thread from the event loop, never inside the signal.
 
 void InstallTerminationHandler(void (*handler)(void));
+// The signal that called the handler last (SIGTERM or SIGINT); 0 before any did.
+int TerminationSignal(void);

@@ -95,7 +95,7 @@ StreamWait WaitForStream(int needed, bool limited)
             ReportLinkFailure(kTxtTimeout);
             return WAIT_FAILED;
         }
-        WaitSystemEvents(kFrameWaitStep);
+        WaitOnLink(kFrameWaitStep);
     }
 }
 
@@ -112,9 +112,8 @@ int CheckErrorFrame()
     return 0;
 }
 
-} // namespace
-
-int StartPushStream(int command, unsigned parameter)
+// The request and the wait for its acknowledgement are one exchange.
+int StartPushStreamInUse(int command, unsigned parameter)
 {
     g_link.currentCommand = (unsigned char)command;
     FillTxBuf(command, parameter, 0);
@@ -134,6 +133,17 @@ int StartPushStream(int command, unsigned parameter)
         if (reply)
             return LINK_OK;
     }
+}
+
+} // namespace
+
+int StartPushStream(int command, unsigned parameter)
+{
+    if (!BeginLinkUse())
+        return LINK_REFUSED;
+    int result = StartPushStreamInUse(command, parameter);
+    EndLinkUse();
+    return result;
 }
 
 int TakePushedFrame(int command, unsigned char *payload, int size)

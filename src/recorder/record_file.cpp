@@ -4,8 +4,10 @@
 #include "app/language.h"
 #include "recorder/recorder_texts.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
@@ -24,13 +26,33 @@ std::string Format(const char *format, const char *a, const char *b)
     return line;
 }
 
-bool WriteNewFile(const std::string &path, const std::string &text)
+// The errno of the first step that failed, kept for the caller.
+void Keep(int *error, int value)
+{
+    if (error && *error == 0)
+        *error = value != 0 ? value : EIO;
+}
+
+bool WriteAndClose(std::FILE *file, const std::string &text, int *error)
+{
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
+    if (!ok)
+        Keep(error, errno);
+    if (std::fclose(file) != 0) {
+        Keep(error, errno);
+        ok = false;
+    }
+    return ok;
+}
+
+bool WriteNewFile(const std::string &path, const std::string &text, int *error)
 {
     std::FILE *file = std::fopen(path.c_str(), "wb");
-    if (!file)
+    if (!file) {
+        Keep(error, errno);
         return false;
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
-    return std::fclose(file) == 0 && ok;
+    }
+    return WriteAndClose(file, text, error);
 }
 
 } // namespace
@@ -41,8 +63,13 @@ std::string RecordFileHeader(const char *sensorId)
     if (sensorId && sensorId[0] != '\0')
         header += Format("%s%s\r\n", Tr(kTxtRecPanelIdLabel), sensorId);
     header += "\r\n";
-    header += "DATE\tTIME\tCH0\tTEMP\tSIG\r\n";
+    header += RecordFileColumns();
     return header;
+}
+
+std::string RecordFileColumns(void)
+{
+    return "DATE\tTIME\tCH0\tTEMP\tSIG\r\n";
 }
 
 std::string RecordFileRow(const LiveFrame &frame, const char *date, const char *time)
@@ -53,27 +80,40 @@ std::string RecordFileRow(const LiveFrame &frame, const char *date, const char *
     return row;
 }
 
+// The strings change once a second; a loop that takes thousands of frames a second
+// converts the clock (which reads the time zone file) only when they do.
 void CurrentDateAndTime(char date[11], char time[9])
 {
+    static std::time_t converted = (std::time_t)-1;
+    static char dateText[11] = "00-00-0000";
+    static char timeText[9] = "00:00:00";
     std::time_t now = std::time(nullptr);
-    const std::tm *local = std::localtime(&now);
-    if (!local) {
-        std::snprintf(date, 11, "00-00-0000");
-        std::snprintf(time, 9, "00:00:00");
-        return;
+    if (now != converted) {
+        converted = now;
+        const std::tm *local = std::localtime(&now);
+        if (local) {
+            std::strftime(dateText, sizeof dateText, "%m-%d-%Y", local);
+            std::strftime(timeText, sizeof timeText, "%H:%M:%S", local);
+        } else {
+            std::snprintf(dateText, sizeof dateText, "00-00-0000");
+            std::snprintf(timeText, sizeof timeText, "00:00:00");
+        }
     }
-    std::strftime(date, 11, "%m-%d-%Y", local);
-    std::strftime(time, 9, "%H:%M:%S", local);
+    std::memcpy(date, dateText, sizeof dateText);
+    std::memcpy(time, timeText, sizeof timeText);
 }
 
-bool AppendWhole(const char *path, const std::string &text)
+bool AppendWhole(const char *path, const std::string &text, int *error)
 {
+    if (error)
+        *error = 0;
     std::FILE *file = std::fopen(path, "ab");
-    if (!file)
+    if (!file) {
+        Keep(error, errno);
         return false;
+    }
     long start = std::fseek(file, 0, SEEK_END) == 0 ? std::ftell(file) : -1L;
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
-    ok = std::fclose(file) == 0 && ok;
+    const bool ok = WriteAndClose(file, text, error);
     if (!ok && start >= 0) {
         std::error_code error;
         std::filesystem::resize_file(path, (std::uintmax_t)start, error);
@@ -81,18 +121,26 @@ bool AppendWhole(const char *path, const std::string &text)
     return ok;
 }
 
-bool ReplaceFileWith(const char *path, const std::string &text)
+bool ReplaceFileWith(const char *path, const std::string &text, int *error)
 {
+    if (error)
+        *error = 0;
     std::string temporary = std::string(path) + kTemporarySuffix;
-    std::error_code error;
-    if (!WriteNewFile(temporary, text)) {
-        std::filesystem::remove(temporary, error);
+    std::error_code failure;
+    if (!WriteNewFile(temporary, text, error)) {
+        std::filesystem::remove(temporary, failure);
         return false;
     }
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
+    std::filesystem::rename(temporary, path, failure);
+    if (failure) {
+        Keep(error, failure.value());
+        std::filesystem::remove(temporary, failure);
         return false;
     }
     return true;
+}
+
+bool FileCannotGrow(int error)
+{
+    return error == ENOSPC || error == EDQUOT || error == EFBIG;
 }

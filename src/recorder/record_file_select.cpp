@@ -37,7 +37,7 @@ bool WriteFileHeader(const char *path)
     return ReplaceFileWith(path, RecordFileHeader(g_app.sensorId));
 }
 
-void SelRecFile(void)
+bool SelRecFile(void)
 {
     char drive[MAX_PATHNAME_LEN] = "";
     char directory[MAX_PATHNAME_LEN] = "";
@@ -48,17 +48,18 @@ void SelRecFile(void)
                                  Tr(kTxtRecDialogTitle), VAL_SAVE_BUTTON, 0, 0, 1, 1, path);
     if (result <= VAL_NO_FILE_SELECTED) {
         ShowInfo(kTxtRecNoFileSelected);
-        return;
+        return false;
     }
     if (result == VAL_EXISTING_FILE_SELECTED) {
         if (ConfirmPopup(Tr(kTxtInfoTitle), Tr(kTxtRecFileExists)) != 1)
-            return;
+            return false;
         ShowInfo(kTxtRecFileNotOpened);
     }
     // The header replaces an existing file only once it is written completely.
     if (!WriteFileHeader(path)) {
         ShowInfo(kTxtRecHeaderNotWritten);
-        return;
+        return false;
     }
     AdoptRecordFile(path);
+    return true;
 }

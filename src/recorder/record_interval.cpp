@@ -7,6 +7,7 @@
 #include "link/link_state.h"
 #include "live/display_pace.h"
 #include "recorder/record_progress.h"
+#include "recorder/record_split.h"
 #include "recorder/recorder.h"
 #include "recorder/recorder_state.h"
 #include "recorder/recorder_texts.h"
@@ -26,6 +27,7 @@ void SetRecordingControls(bool recording)
     int mode = recording ? VAL_INDICATOR : VAL_HOT;
     SetCtrlAttribute(page, TABREC_INTERVAL, ATTR_CTRL_MODE, mode);
     SetCtrlAttribute(page, TABREC_VALUES, ATTR_CTRL_MODE, mode);
+    SetCtrlAttribute(page, TABREC_SPLITHOURS, ATTR_CTRL_MODE, mode);
     SetCtrlAttribute(page, TABREC_START, ATTR_CMD_BUTTON_COLOR, recording ? VAL_RED : VAL_LT_GRAY);
     SetCtrlAttribute(page, TABREC_START, ATTR_CTRL_MODE, mode);
 }
@@ -92,7 +94,8 @@ void RecordFrame(void)
             break;
     }
     ShowHeldBackRecordedFrame();
-    StopLoop(LOOP_LIVE);
+    EndRecordSplit();
+    EndLoop(LOOP_LIVE);
 }
 
 void Record(void)

@@ -16,10 +16,10 @@ constexpr double kSecondsPerHour = 3600.0;
 constexpr double kSecondsPerMinute = 60.0;
 
 // Every control that some mode hides, and which of them each mode shows
-const int kModeControls[] = {TABREC_INTERVAL,     TABREC_VALUES,  TABREC_DAYS,     TABREC_HOURS,
-                             TABREC_MINUTES,      TABREC_SECONDS, TABREC_RECORDED, TABREC_REMAINING,
-                             TABREC_FRAMECOUNTER, TABREC_START,   TABREC_STOP,     TABREC_STARTTRIG,
-                             TABREC_MANUAL};
+const int kModeControls[] = {TABREC_INTERVAL,     TABREC_VALUES,    TABREC_DAYS,     TABREC_HOURS,
+                             TABREC_MINUTES,      TABREC_SECONDS,   TABREC_RECORDED, TABREC_REMAINING,
+                             TABREC_FRAMECOUNTER, TABREC_START,     TABREC_STOP,     TABREC_STARTTRIG,
+                             TABREC_MANUAL,       TABREC_SPLITHOURS};
 
 bool ShownInMode(int control, int mode)
 {
@@ -28,14 +28,15 @@ bool ShownInMode(int control, int mode)
         return control == TABREC_INTERVAL || control == TABREC_VALUES || control == TABREC_DAYS ||
                control == TABREC_HOURS || control == TABREC_MINUTES || control == TABREC_SECONDS ||
                control == TABREC_RECORDED || control == TABREC_REMAINING || control == TABREC_START ||
-               control == TABREC_STOP;
+               control == TABREC_STOP || control == TABREC_SPLITHOURS;
     case REC_MODE_CONTINUOUS:
         return control == TABREC_INTERVAL || control == TABREC_FRAMECOUNTER || control == TABREC_START ||
-               control == TABREC_STOP;
+               control == TABREC_STOP || control == TABREC_SPLITHOURS;
     case REC_MODE_MANUAL:
         return control == TABREC_RECORDED || control == TABREC_MANUAL;
     default:
-        return control == TABREC_FRAMECOUNTER || control == TABREC_STARTTRIG || control == TABREC_STOP;
+        return control == TABREC_FRAMECOUNTER || control == TABREC_STARTTRIG || control == TABREC_STOP ||
+               control == TABREC_SPLITHOURS;
     }
 }
 

@@ -1,12 +1,14 @@
 // Rows into the record file, the recorder page's counters, and MANUAL RECORD.
 #include "app/app_state.h"
 #include "app/language.h"
+#include "app/long_operation.h"
 #include "live/display_pace.h"
 #include "live/graph_panel.h"
 #include "live/live_display.h"
 #include "live/live_state.h"
 #include "recorder/record_file.h"
 #include "recorder/record_progress.h"
+#include "recorder/record_split.h"
 #include "recorder/recorder.h"
 #include "recorder/recorder_state.h"
 #include "recorder/recorder_texts.h"
@@ -15,6 +17,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace
 {
@@ -25,6 +28,56 @@ constexpr unsigned long long kMaxShownCount = 2147483647ULL;
 void ShowCount(int control, unsigned long long count)
 {
     SetCtrlVal(RecorderPage(), control, (int)(count < kMaxShownCount ? count : kMaxShownCount));
+}
+
+// One row of the latest frame into the file; false when it is not there whole, with
+// the reason in *error.
+bool WriteRow(const char *path, int *error)
+{
+    char date[11];
+    char time[9];
+    CurrentDateAndTime(date, time);
+    return path && AppendWhole(path, RecordFileRow(g_live.frame, date, time), error);
+}
+
+void CountRowNotWritten()
+{
+    ++g_recorder.rowsNotWritten;
+    ShowRowsNotWritten();
+}
+
+// A row of a running recording, into the file NEW FILE EVERY says. A full disk ends the
+// recording at once: counting rows that cannot be written for hours helps nobody, and
+// the file stays whole up to its last row.
+void RecordRow()
+{
+    int error = 0;
+    const char *path = RecordRowFile(&error);
+    if (WriteRow(path, &error)) {
+        ++g_recorder.rowsWritten;
+        return;
+    }
+    if (FileCannotGrow(error)) {
+        g_recorder.diskFull = true;
+        StopLoop(LOOP_LIVE);
+        return;
+    }
+    CountRowNotWritten();
+}
+
+// The files of the recording, one a line, when it wrote more than one.
+std::string FileList()
+{
+    std::string list;
+    if (RecordingFiles().size() > 1)
+        for (const std::string &file : RecordingFiles())
+            list += "\n" + file;
+    return list;
+}
+
+void ShowResult(const std::string &message)
+{
+    MessagePopup(Tr(kTxtInfoTitle), message.c_str());
 }
 
 } // namespace
@@ -66,8 +119,12 @@ void StartRecordingCounts(void)
 {
     g_recorder.recorded = 0;
     g_recorder.frameCounter = 0;
+    g_recorder.rowsWritten = 0;
     g_recorder.rowsNotWritten = 0;
+    g_recorder.rowsWritten = 0;
+    g_recorder.diskFull = false;
     ShowRowsNotWritten();
+    StartRecordSplit();
 }
 
 bool LiveFrameArrived(void)
@@ -78,13 +135,11 @@ bool LiveFrameArrived(void)
 
 bool ToFile(void)
 {
-    char date[11];
-    char time[9];
-    CurrentDateAndTime(date, time);
-    if (AppendWhole(g_app.recorderFilePath, RecordFileRow(g_live.frame, date, time)))
+    if (WriteRow(g_app.recorderFilePath, nullptr)) {
+        ++g_recorder.rowsWritten;
         return true;
-    ++g_recorder.rowsNotWritten;
-    ShowRowsNotWritten();
+    }
+    CountRowNotWritten();
     return false;
 }
 
@@ -94,7 +149,7 @@ void TakeRecordedFrame(const unsigned char *payload)
     AppendPanelGraphData();
     if (ShowFrameAtScreenPace())
         ShowPanelGraphData();
-    ToFile();
+    RecordRow();
 }
 
 void ShowHeldBackRecordedFrame(void)
@@ -106,14 +161,19 @@ void ShowHeldBackRecordedFrame(void)
 
 void ShowRecordingResult(void)
 {
-    if (g_recorder.rowsNotWritten == 0) {
-        MessagePopup(Tr(kTxtInfoTitle), Tr(kTxtRecFileSaved));
-        return;
+    char message[1024];
+    if (g_recorder.diskFull) {
+        std::snprintf(message, sizeof message, Tr(kTxtRecDiskFull),
+                      (unsigned long long)g_recorder.rowsWritten,
+                      RecordingFiles().empty() ? g_app.recorderFilePath : RecordingFiles().back().c_str());
+        ShowResult(message + FileList());
+    } else if (g_recorder.rowsNotWritten == 0) {
+        ShowResult(RecordingFiles().size() > 1 ? Tr(kTxtRecSavedInFiles) + FileList() : Tr(kTxtRecFileSaved));
+    } else {
+        std::snprintf(message, sizeof message, Tr(kTxtRecRowsNotWritten),
+                      (unsigned long long)g_recorder.rowsNotWritten);
+        ShowResult(message + FileList());
     }
-    char message[512];
-    std::snprintf(message, sizeof message, Tr(kTxtRecRowsNotWritten),
-                  (unsigned long long)g_recorder.rowsNotWritten);
-    MessagePopup(Tr(kTxtInfoTitle), message);
 }
 
 // The row comes from the latest polled frame; no request is made, so this works while

@@ -6,12 +6,14 @@
 #include "app/long_operation.h"
 #include "link/exchange.h"
 #include "link/frame.h"
+#include "link/link_busy.h"
 #include "link/link_state.h"
 #include "live/display_pace.h"
 #include "platform/rs232.h"
 #include "recorder/auto_send.h"
 #include "recorder/pushed_frames.h"
 #include "recorder/record_progress.h"
+#include "recorder/record_split.h"
 #include "recorder/recorder.h"
 #include "recorder/recorder_state.h"
 #include "recorder/recorder_texts.h"
@@ -39,7 +41,8 @@ void TriggeredRecord(void)
     if (g_link.protocol != PROTOCOL_TCP)
         GetComStat(g_link.comPort); // reading the error bits clears them
     if (StartPushStream(ORDER_AUTO_SEND, kAutoSendStart) != LINK_OK) {
-        StopLoop(LOOP_LIVE);
+        EndRecordSplit();
+        EndLoop(LOOP_LIVE);
         return;
     }
     unsigned char payload[kLiveFrameBytes];
@@ -47,22 +50,29 @@ void TriggeredRecord(void)
         ++g_recorder.frameCounter;
         TakeRecordedFrame(payload);
         ShowFrameCounter();
+        if (g_recorder.triggeredLimit > 0 && g_recorder.frameCounter >= g_recorder.triggeredLimit)
+            break;
     }
     ShowHeldBackRecordedFrame();
-    StopLoop(LOOP_LIVE);
+    EndRecordSplit();
+    EndLoop(LOOP_LIVE);
 }
 
 void StartTriggeredRecording(void)
 {
+    if (LinkBusy())
+        return;
     if (ConfirmPopup(Tr(kTxtInfoTitle), Tr(kTxtRecRightFileName)) != 1)
         return;
     SetButtonsDimmed(DIM_ALL_GROUPS, 1);
     MessagePopup(Tr(kTxtInfoTitle), Tr(kTxtRecFileNotOpened));
     SetCtrlAttribute(RecorderPage(), TABREC_STARTTRIG, ATTR_CMD_BUTTON_COLOR, VAL_RED);
+    SetCtrlAttribute(RecorderPage(), TABREC_SPLITHOURS, ATTR_CTRL_MODE, VAL_INDICATOR);
     TriggeredRecord();
     if (TransportStillOpen())
         StopAutoSend();
     ShowRecordingResult();
     SetCtrlAttribute(RecorderPage(), TABREC_STARTTRIG, ATTR_CMD_BUTTON_COLOR, VAL_LT_GRAY);
+    SetCtrlAttribute(RecorderPage(), TABREC_SPLITHOURS, ATTR_CTRL_MODE, VAL_HOT);
     SetButtonsDimmed(DIM_ALL_GROUPS, 0);
 }

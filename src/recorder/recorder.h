@@ -2,8 +2,9 @@
 // The recorder: live frames as text rows in the record file, counted or open-ended at
 // an interval, by hand, or as the sensor pushes them.
 
-// The file dialog of SELECT FILE and the new file's header.
-void SelRecFile(void);
+// The file dialog of SELECT FILE and the new file's header. True when the chosen file
+// became the record file.
+bool SelRecFile(void);
 // Makes `path` a record file holding just the header; an old file there is replaced
 // only once the header is written whole. False when it could not be written.
 bool WriteFileHeader(const char *path);

@@ -2,6 +2,7 @@
 #include "app/app_state.h"
 #include "app/dimming.h"
 #include "app/long_operation.h"
+#include "link/link_busy.h"
 #include "live/graph_panel.h"
 #include "recorder/recorder.h"
 #include "recorder/recorder_texts.h"
@@ -21,10 +22,17 @@ void RecordManuallyDimmed()
     SetCtrlAttribute(page, TABREC_MANUAL, ATTR_DIMMED, 0);
 }
 
+void SelectRecordFile()
+{
+    SelRecFile();
+}
+
 } // namespace
 
 void StartIntervalRecording(void)
 {
+    if (LinkBusy())
+        return;
     SetButtonsDimmed(DIM_ALL_GROUPS, 1);
     InitPanelGraph();
     Record();
@@ -39,7 +47,7 @@ void InitRecorder(void)
 
 int CBF_ButtonSelRecFile(int, int, int event, void *, int, int)
 {
-    AnswerCommit(event, kHelpButtonSelRecFile, SelRecFile);
+    AnswerCommit(event, kHelpButtonSelRecFile, SelectRecordFile);
     return 0;
 }
 
@@ -112,5 +120,11 @@ int CBF_DispRemaining(int, int, int event, void *, int, int)
 int CBF_DispRowsNotWritten(int, int, int event, void *, int, int)
 {
     AnswerHelp(event, kHelpDispRowsNotWritten);
+    return 0;
+}
+
+int CBF_EditSplitHours(int, int, int event, void *, int, int)
+{
+    AnswerHelp(event, kHelpEditSplitHours);
     return 0;
 }

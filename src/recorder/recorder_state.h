@@ -19,6 +19,12 @@ struct RecorderState {
     uint64_t frameCounter;   // rows of the current open-ended or triggered run
     uint64_t rowsNotWritten; // rows of the current run that the file did not take
     double cycleStart;       // Timer() at the start of the current request
+
+    uint64_t rowsWritten; // rows of the current recording written whole, in all its files
+    bool diskFull;        // the disk filled: the current recording stopped at once
+    // Rows after which a triggered recording ends by itself (the command line's
+    // --values); 0: it runs until stopped.
+    uint64_t triggeredLimit;
 };
 
 extern RecorderState g_recorder;

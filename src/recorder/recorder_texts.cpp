@@ -57,3 +57,16 @@ const TextPair kHelpDispRecordedValues = {"Zeigt an wie viele Werte bereits aufg
                                           "Displays how many values are already recorded."};
 const TextPair kHelpDispRemaining = {"Zeigt an wie viele Werte noch aufgenommen werden.",
                                      "Displays how many values remain to be recorded."};
+
+const TextPair kTxtRecSavedInFiles = {"Datei wurde gespeichert! \nDie Aufzeichnung steht in diesen Dateien:",
+                                      "File has been saved! \nThe recording is in these files:"};
+const TextPair kTxtRecDiskFull = {
+    "Der Datentraeger ist voll! \nDie Aufzeichnung wurde nach %llu geschriebenen Zeilen angehalten. \nDie "
+    "Datei %s enthaelt jede Zeile bis dahin vollstaendig.",
+    "The disk is full! \nThe recording was stopped after %llu rows written. \nThe file %s holds every row up "
+    "to there, whole."};
+const TextPair kHelpEditSplitHours = {
+    "Eine laufende Aufzeichnung wird nach so vielen Stunden in einer neuen Datei fortgesetzt: NAME_0002.dat, "
+    "NAME_0003.dat, ... \n0 = nie.",
+    "A running recording continues in a new file after this many hours: NAME_0002.dat, NAME_0003.dat, ... "
+    "\n0 = never."};

@@ -17,9 +17,14 @@ extern const TextPair kTxtRecManualRowNotWritten;
 extern const TextPair kTxtRecNoFrameYet;
 extern const TextPair kTxtRecHeaderLabel;
 extern const TextPair kTxtRecPanelIdLabel;
+// The closing message of a recording in several files; the files follow, one a line.
+extern const TextPair kTxtRecSavedInFiles;
+// printf format with the rows written (unsigned long long) and the file (%s)
+extern const TextPair kTxtRecDiskFull;
 
 // Help text of the NOT WRITTEN display
 extern const TextPair kHelpDispRowsNotWritten;
+extern const TextPair kHelpEditSplitHours;
 
 // Help texts of the recorder page
 extern const TextPair kHelpButtonSelRecFile;

@@ -97,6 +97,7 @@ CtrlCallback CBF_DispRecordTime;
 CtrlCallback CBF_DispRecordedValues;
 CtrlCallback CBF_DispRemaining;
 CtrlCallback CBF_DispRowsNotWritten;
+CtrlCallback CBF_EditSplitHours;
 
 // Scope page and panel (live)
 CtrlCallback CBF_ButtonCloseSP;
@@ -143,6 +144,11 @@ CtrlCallback CBF_ButtonShowGraph;
 CtrlCallback CBF_ButtonCloseGP;
 CtrlCallback CBF_EditSignal;
 CtrlCallback CBF_PanelGraphGraph;
+CtrlCallback CBF_ButtonPause;
+CtrlCallback CBF_DispChartStatistics;
+CtrlCallback CBF_DispRecordingSource;
+CtrlCallback CBF_ButtonOpenRecording;
+CtrlCallback CBF_ButtonCancelReading;
 
 // Password panel (shell)
 CtrlCallback CBF_StringEnterPW;

@@ -134,6 +134,7 @@ enum ControlId {
     TABREC_STARTTRIG,     // CBF_ButtonStartTrigRec
     TABREC_MANUAL,        // CBF_ButtonManualRecord
     TABREC_NOTWRITTEN,    // numeric indicator: rows not written; CBF_DispRowsNotWritten
+    TABREC_SPLITHOURS,    // numeric double, h: NEW FILE EVERY, 0 never; CBF_EditSplitHours
 
     // Main tab page 5: scope settings
     TABSCOPE_TRIGLEVEL = 700, // numeric; CBF_EditTriggerLevel
@@ -176,9 +177,11 @@ enum ControlId {
     DATAP_LEDIN1,       // CBF_LedIn
     DATAP_SHOWGRAPH,    // CBF_ButtonShowGraph
     DATAP_TAB,          // CBF_TabDataP, two pages
+    DATAP_PAUSE,        // PAUSE: the charts hold their view; CBF_ButtonPause
 
     // Data panel tab page 0
     DATATAB0_CH0CHART = 1000, // strip chart, 1 trace; CBF_GraphAnaCha
+    DATATAB0_CH0STATS,        // string indicator: statistics in view; CBF_DispChartStatistics
 
     // Data panel tab page 1
     DATATAB1_SIGCHART = 1100, // strip chart, 1 trace; CBF_GraphEvalSig
@@ -186,6 +189,9 @@ enum ControlId {
     DATATAB1_EVAL2CHART,      // strip chart, 6 traces; CBF_GraphEvalSig
     DATATAB1_VOLT,            // numeric indicator double; CBF_DispAnaOut
     DATATAB1_MILLIAMP,        // numeric indicator double; CBF_DispAnaOut
+    DATATAB1_SIGSTATS,        // string indicators under the three charts: statistics in view;
+    DATATAB1_EVAL1STATS,      //   CBF_DispChartStatistics
+    DATATAB1_EVAL2STATS,
 
     // Graph panel
     GRAPHP_CH0GRAPH = 1200, // graph; CBF_PanelGraphGraph
@@ -196,6 +202,10 @@ enum ControlId {
     GRAPHP_TEMP,            // numeric indicator; CBF_DispTemp
     GRAPHP_SIGNAL,          // ring 0 CH0, 1 SIG, 2 TEMP; CBF_EditSignal
     GRAPHP_CLOSE,           // CBF_ButtonCloseGP
+    GRAPHP_STATS,           // string indicator: statistics in view, reading progress; CBF_DispChartStatistics
+    GRAPHP_SOURCE,          // string indicator: the record file shown; CBF_DispRecordingSource
+    GRAPHP_OPENREC,         // OPEN RECORDING; CBF_ButtonOpenRecording
+    GRAPHP_CANCELREAD,      // CANCEL (Esc) while a record file is read; CBF_ButtonCancelReading
 
     // Scope panel
     SCOPEP_GRAPH = 1300, // analog graph with two cursors; CBF_GraphScope

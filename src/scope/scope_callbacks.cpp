@@ -4,6 +4,8 @@
 #include "app/app_state.h"
 #include "app/child_panels.h"
 #include "app/dimming.h"
+#include "app/long_operation.h"
+#include "link/link_busy.h"
 #include "resource/callbacks.h"
 #include "scope/scope.h"
 #include "scope/scope_texts.h"
@@ -58,6 +60,8 @@ void ShowDataPanel()
 
 void RunScan()
 {
+    if (LinkBusy())
+        return;
     SetButtonsDimmed(DIM_ALL_GROUPS, 1);
     SetCtrlAttribute(g_app.scopePanel, SCOPEP_BUSY, ATTR_VISIBLE, 1);
     SetCtrlVal(g_app.scopePanel, SCOPEP_BUSY, 1);
@@ -67,19 +71,27 @@ void RunScan()
     SetButtonsDimmed(DIM_ALL_GROUPS, 0);
 }
 
+// During a scan BREAK only ends the armed wait: the scan tells the sensor to drop it
+// once the wait has returned, and SCAN's own end undims. Without a scan the drop goes
+// out at once, unless the link is busy.
 void RunBreak()
 {
-    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
-    BreakDataScan();
-    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+    if (LoopActive(LOOP_SCAN))
+        BreakDataScan();
+    else if (!LinkBusy())
+        RunDimmed(BreakDataScan);
+}
+
+void GetCycleTimeAndDeltas()
+{
+    GetCycleTime();
+    calcScopDeltaXY();
 }
 
 void RunGetCycleTime()
 {
-    SetButtonsDimmed(DIM_ALL_GROUPS, 1);
-    GetCycleTime();
-    calcScopDeltaXY();
-    SetButtonsDimmed(DIM_ALL_GROUPS, 0);
+    if (!LinkBusy())
+        RunDimmed(GetCycleTimeAndDeltas);
 }
 
 } // namespace

@@ -72,7 +72,7 @@ bool WaitForSerialHeader()
             return false;
         if (g_link.receiveCount >= kFrameHeaderSize)
             return true;
-        WaitSystemEvents(kScanWaitStep);
+        WaitOnLink(kScanWaitStep);
     }
 }
 
@@ -99,7 +99,7 @@ bool ReceiveOverSerial(const ScopeSettingsRead &s, ScanBlocks &blocks)
 bool WaitForTcpFrames()
 {
     for (;;) {
-        WaitSystemEvents(kScanWaitStep);
+        WaitOnLink(kScanWaitStep);
         if (!LoopRunning(LOOP_SCAN))
             return false;
         if (g_link.receiveCount >= kScopeTcpBytes)
@@ -121,8 +121,8 @@ void SendScanDrop()
     DataExchange(kFrameHeaderSize);
 }
 
-// A wait ended by the close box or a quit leaves the sensor armed; while the link is
-// good it is told to drop the scan, as BREAK would.
+// A wait ended by BREAK, the close box or a quit leaves the sensor armed; while the
+// link is good it is told to drop the scan.
 void DropAbandonedScan()
 {
     bool linkGood = g_link.sensorConnected && (g_link.protocol != PROTOCOL_TCP || g_link.tcpConnected);
@@ -139,7 +139,7 @@ void GetScopeData(void)
         return;
     g_scope.dropSent = false;
     if (RequestScan(s) != LINK_OK) {
-        StopLoop(LOOP_SCAN);
+        EndLoop(LOOP_SCAN);
         return;
     }
     SetCtrlAttribute(ScopePage(), TABSCOPE_BREAK, ATTR_DIMMED, 0);
@@ -154,10 +154,16 @@ void GetScopeData(void)
     } else if (ended) {
         DropAbandonedScan();
     }
+    EndLoop(LOOP_SCAN);
 }
 
+// During a scan the drop goes out from the scan itself once its wait has returned,
+// never from inside that wait.
 void BreakDataScan(void)
 {
+    if (LoopActive(LOOP_SCAN)) {
+        StopLoop(LOOP_SCAN);
+        return;
+    }
     SendScanDrop();
-    StopLoop(LOOP_SCAN);
 }

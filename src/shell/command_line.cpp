@@ -1,22 +1,28 @@
 #include "shell/command_line.h"
 
+#include "cli/cli.h"
+#include "cli/cli_options.h"
+
 #include <cstring>
+#include <string>
 
 namespace
 {
 
 const char kUsage[] =
     "Usage: chromix-scope [--help | --version]\n"
+    "       chromix-scope COMMAND [OPTIONS] [FILE]\n"
     "Configuration and monitoring tool for a CHROMIX1 optical sensor over RS-232 or TCP/IP.\n"
     "\n"
     "  --help      print this help and exit\n"
     "  --version   print the version and exit\n"
     "\n"
-    "Without options the program opens its window. It keeps its settings in\n"
+    "Without a command the program opens its window. It keeps its settings in\n"
     "PanelSettings.cfg in the program directory or, when that directory is not\n"
     "writable, in $XDG_CONFIG_HOME/chromix-scope/ (default ~/.config/chromix-scope/).\n"
     "Options of the window system (-platform NAME, -display NAME, -style NAME,\n"
-    "-stylesheet FILE, -geometry GEOMETRY, -reverse) are passed on.\n";
+    "-stylesheet FILE, -geometry GEOMETRY, -reverse) are passed on.\n"
+    "\n";
 
 const char kVersion[] = "CHROMIX1 Scope V3.1.0\n";
 
@@ -41,18 +47,25 @@ const WindowSystemOption *FindWindowSystemOption(const char *argument)
 
 int RefuseArgument(const char *problem, const char *argument, std::FILE *err)
 {
-    std::fprintf(err, "chromix-scope: %s '%s'\n%s", problem, argument, kUsage);
+    std::fprintf(err, "chromix-scope: %s '%s'\n%s", problem, argument, ProgramUsage().c_str());
     return kCommandLineUsageExit;
 }
 
 } // namespace
 
+std::string ProgramUsage(void)
+{
+    return kUsage + CommandUsage();
+}
+
 int HandleCommandLine(int argc, char **argv, std::FILE *out, std::FILE *err)
 {
+    if (argc > 1 && FindCommand(argv[1], nullptr))
+        return RunCommand(argc, argv);
     for (int index = 1; index < argc; ++index) {
         const char *argument = argv[index];
         if (std::strcmp(argument, "--help") == 0) {
-            std::fputs(kUsage, out);
+            std::fputs(ProgramUsage().c_str(), out);
             return 0;
         }
         if (std::strcmp(argument, "--version") == 0) {

@@ -8,6 +8,7 @@
 #include "link/link_state.h"
 #include "offset/offset_instruction.h"
 #include "platform/paths.h"
+#include "recorder/record_split.h"
 #include "resource/panel_ids.h"
 #include "shell/panel_language.h"
 #include "toolbox/combobox.h"
@@ -113,6 +114,8 @@ void ReadSettingsStore(IniText store)
     RestoreMainPanelGeometry(store);
     RestorePaths(store);
     RestoreAddressHistory(store);
+    double splitHours = 0.0;
+    ShowSplitHours(Ini_GetDouble(store, kSecRecorder, kKeySplitHours, &splitHours) == 1 ? splitHours : 0.0);
 }
 
 void ShowRestoredSettings()
@@ -201,6 +204,7 @@ void StorePanelSettings(void)
     PutGeneralAndPosition(store);
     PutDirectoriesAndAddresses(store);
     TakeAndPutCommunication(store);
+    Ini_PutDouble(store, kSecRecorder, kKeySplitHours, ReadSplitHours());
     int result = Ini_WriteToFile(store, g_app.settingsPath);
     Ini_Dispose(store);
     // The old file stays intact on a failed write; the operator is not interrupted

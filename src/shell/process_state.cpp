@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/long_operation.h"
+#include "app/status_box.h"
 #include "convtable/conv_table.h"
 #include "link/link_channel.h"
 #include "link/link_failure.h"
@@ -20,6 +21,7 @@ void ResetProcessState(void)
     ResetLinkState();
     ResetLinkChannel();
     ResetLinkReports();
+    SetStatusTextSink(nullptr);
     ResetParameterSet();
     ResetLiveState();
     ResetRecorderState();

@@ -10,3 +10,7 @@ constexpr const char *kUserSettingsDirName = "chromix-scope";
 // Fills the program directory, the settings path and the directory of the default
 // files of the application state.
 void PrepareSettingsLocation(void);
+// The same for a run that only reads the settings (the command line): nothing is
+// created or copied, and without a user's file of its own the program directory's
+// file is read.
+void FindSettingsLocation(void);

@@ -110,13 +110,16 @@ int LoadProgramPanels(const char *resourceFile)
     return 0;
 }
 
-void InitAll(void)
+void InitPanelState(SettingsUse settings)
 {
     ResetSharedFlags();
     FetchTabPageHandles();
     ShowLogo();
     GetPanelValues();
-    PrepareSettingsLocation();
+    if (settings == SETTINGS_READ_ONLY)
+        FindSettingsLocation();
+    else
+        PrepareSettingsLocation();
     CreateAddressBox();
     LoadPanelSettings();
     InitRecorder();
@@ -126,6 +129,11 @@ void InitAll(void)
     SetActiveTabPage(g_app.mainPanel, MAINP_TAB, PAGE_PARAMETERS_1);
     SetTabPageAttribute(g_app.mainPanel, MAINP_TAB, PAGE_OFFSET, ATTR_VISIBLE, 0);
     ShowChildPanelDisp(g_app.dataPanel);
+}
+
+void InitAll(void)
+{
+    InitPanelState(SETTINGS_READ_WRITE);
     DisplayPanel(g_app.mainPanel);
 
     GetConnectionSettingsFromFile();

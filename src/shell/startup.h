@@ -24,6 +24,14 @@ int RunProgram(int argc, char **argv, const char *resourceFile);
 // Loads the six panels in start-up order and places the child panels; 0, or -1 after
 // one line on stderr naming the panel that failed.
 int LoadProgramPanels(const char *resourceFile);
+
+enum SettingsUse {
+    SETTINGS_READ_WRITE, // the window: a user's settings file is made when needed
+    SETTINGS_READ_ONLY,  // the command line: the settings are only read
+};
+// The start-up up to showing the window: the panels hold the stored settings and the
+// parameter form its initial set; nothing is shown and nothing connected.
+void InitPanelState(SettingsUse settings);
 void InitAll(void);
 void ShutdownProgram(void);
 

@@ -18,17 +18,22 @@ QWidget *CreateGraphWidget(int panel, const CtrlDef &def, QWidget *parent)
     QObject::connect(graph, &GraphWidget::cursorMoved, graph,
                      [panel, control](int n) { DispatchCtrlEvent(panel, control, EVENT_VAL_CHANGED, n, 0); });
     QObject::connect(graph, &GraphWidget::zoomed, graph,
-                     [panel, control] { DispatchCtrlEvent(panel, control, EVENT_ZOOM, 0, 0); });
+                     [panel, control](int kind) { DispatchCtrlEvent(panel, control, EVENT_ZOOM, kind, 0); });
     return graph;
 }
 
-QWidget *CreateStripChartWidget(const CtrlDef &def, QWidget *parent)
+QWidget *CreateStripChartWidget(int panel, const CtrlDef &def, QWidget *parent)
 {
     auto *chart = new StripChartWidget(parent);
+    int control = def.id;
+    QObject::connect(chart, &StripChartWidget::zoomed, chart,
+                     [panel, control](int kind) { DispatchCtrlEvent(panel, control, EVENT_ZOOM, kind, 0); });
     chart->setTraceCount(std::max(1, def.traces));
     chart->setPointsPerScreen(std::max(1, def.pointsPerScreen));
-    for (size_t trace = 0; trace < def.traceColors.size(); ++trace)
-        chart->setTraceStyle(static_cast<int>(trace), def.traceColors[trace], VAL_SOLID);
+    for (size_t trace = 0; trace < def.traceColors.size(); ++trace) {
+        const int style = trace < def.traceLineStyles.size() ? def.traceLineStyles[trace] : VAL_SOLID;
+        chart->setTraceStyle(static_cast<int>(trace), def.traceColors[trace], style);
+    }
     chart->setYRange(VAL_MANUAL, def.yMin, def.yMax);
     return chart;
 }
@@ -124,5 +129,27 @@ int GetAxisName(const CtrlRecord &ctrl, int attribute, QString *name)
     if (!graph)
         return UIE_INVALID_ATTRIBUTE;
     *name = attribute == ATTR_XNAME ? graph->xAxisLabel() : graph->yAxisLabel();
+    return UIE_OK;
+}
+
+int SetChartPaused(QWidget *widget, int paused)
+{
+    if (auto *graph = qobject_cast<GraphWidget *>(widget))
+        graph->setPaused(paused != 0);
+    else if (auto *chart = qobject_cast<StripChartWidget *>(widget))
+        chart->setPaused(paused != 0);
+    else
+        return UIE_INVALID_ATTRIBUTE;
+    return UIE_OK;
+}
+
+int GetChartPaused(QWidget *widget, int *paused)
+{
+    if (auto *graph = qobject_cast<GraphWidget *>(widget))
+        *paused = graph->isPaused() ? 1 : 0;
+    else if (auto *chart = qobject_cast<StripChartWidget *>(widget))
+        *paused = chart->isPaused() ? 1 : 0;
+    else
+        return UIE_INVALID_ATTRIBUTE;
     return UIE_OK;
 }

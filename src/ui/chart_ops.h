@@ -10,7 +10,7 @@ class QWidget;
 struct CtrlRecord;
 
 QWidget *CreateGraphWidget(int panel, const CtrlDef &def, QWidget *parent);
-QWidget *CreateStripChartWidget(const CtrlDef &def, QWidget *parent);
+QWidget *CreateStripChartWidget(int panel, const CtrlDef &def, QWidget *parent);
 QWidget *CreateLedWidget(const CtrlDef &def, QWidget *parent);
 
 int SetLedState(QWidget *led, bool on);
@@ -22,6 +22,10 @@ int GetLedColor(QWidget *led, int attribute, int *color);
 // ATTR_NUM_TRACES or ATTR_POINTS_PER_SCREEN
 int SetStripChartAttribute(QWidget *chart, int attribute, int value);
 int GetStripChartAttribute(QWidget *chart, int attribute, int *value);
+
+// ATTR_CHART_PAUSED of a graph or strip chart
+int SetChartPaused(QWidget *chart, int paused);
+int GetChartPaused(QWidget *chart, int *paused);
 
 // ATTR_XNAME or ATTR_YNAME of a graph
 int SetAxisName(CtrlRecord &ctrl, int attribute, const QString &name);

@@ -305,6 +305,8 @@ int GetIntAttribute(const CtrlRecord &ctrl, int attribute, int *value)
     case ATTR_POINTS_PER_SCREEN:
         return ctrl.kind == CTRL_STRIP_CHART ? GetStripChartAttribute(ctrl.widget, attribute, value)
                                              : UIE_INVALID_ATTRIBUTE;
+    case ATTR_CHART_PAUSED:
+        return GetChartPaused(ctrl.widget, value);
     case ATTR_CTRL_KIND:
         *value = ctrl.kind;
         return UIE_OK;
@@ -354,6 +356,8 @@ int SetIntAttribute(CtrlRecord &ctrl, int attribute, int value)
     case ATTR_POINTS_PER_SCREEN:
         return ctrl.kind == CTRL_STRIP_CHART ? SetStripChartAttribute(ctrl.widget, attribute, value)
                                              : UIE_INVALID_ATTRIBUTE;
+    case ATTR_CHART_PAUSED:
+        return SetChartPaused(ctrl.widget, value);
     default:
         return UIE_INVALID_ATTRIBUTE;
     }

@@ -209,7 +209,7 @@ QWidget *CreateCtrlWidget(int panel, const CtrlDef &def, QWidget *parent)
     case CTRL_GRAPH:
         return CreateGraphWidget(panel, def, parent);
     case CTRL_STRIP_CHART:
-        return CreateStripChartWidget(def, parent);
+        return CreateStripChartWidget(panel, def, parent);
     case CTRL_TABLE:
         return CreateTableWidget(panel, def, parent);
     default:

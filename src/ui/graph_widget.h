@@ -1,78 +1,23 @@
 #pragma once
 // The x-y graph of the UI runtime: plots of (x, y) pairs, two crosshair cursors the
-// operator drags, and Ctrl + left-drag rectangle zoom. Drawn with plain QPainter calls
-// over reusable point buffers, so that a graph with thousands of points or a thousand
-// small plots repaints quickly.
+// operator drags, Ctrl + left-drag rectangle zoom, wheel zoom around the pointer (X;
+// with Shift Y) and middle-button pan. Drawn with plain QPainter calls over reusable
+// point buffers, so that a graph with thousands of points or a thousand small plots
+// repaints quickly; a plot with more samples than two per pixel column is drawn as the
+// minimum and maximum of each column, so no spike is lost and a million samples cost
+// about what a thousand do.
 //
-// The chart frame helpers below (axis arithmetic, plot area layout, grid and axis
-// numbers) are shared with the strip chart so that both look alike.
+// A paused graph keeps showing the plots it had when it was paused, while plots are
+// still added and deleted underneath; resumed, it shows the plots of now.
 
-#include <QFontMetrics>
-#include <QPainter>
-#include <QPalette>
-#include <QPen>
-#include <QRect>
+#include "ui/chart_frame.h"
+#include "ui/plot_data.h"
+
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <vector>
-
-// ---------------------------------------------------------------------------
-// Chart frame helpers
-
-// The shown interval of one axis.
-struct AxisRange {
-    double min = 0.0;
-    double max = 1.0;
-};
-
-// A tick step of 1, 2 or 5 times a power of ten that splits span into about
-// targetIntervals parts.
-double NiceTickStep(double span, int targetIntervals);
-// The autoscale range of data between lo and hi: widened outward to whole tick steps;
-// a flat interval first gets a margin so that the trace sits in the middle.
-AxisRange AutoAxisRange(double lo, double hi);
-// Where the plot area lies inside a widget of the given size, leaving room for the
-// axis numbers and the axis labels.
-QRect ChartPlotRect(const QSize &size, const QFontMetrics &metrics, const AxisRange &y, bool hasXLabel,
-                    bool hasYLabel);
-// Paints the widget background, the white plot area with its grid and frame, the
-// axis numbers and the axis labels.
-void DrawChartFrame(QPainter &painter, const QPalette &palette, const QRect &widgetRect, const QRect &plot,
-                    const AxisRange &x, const AxisRange &y, const QString &xLabel, const QString &yLabel);
-
-// Linear mapping between axis values and pixels of a plot area.
-struct ChartMap {
-    double left = 0.0;
-    double bottom = 0.0;
-    double xMin = 0.0;
-    double yMin = 0.0;
-    double xScale = 1.0; // pixels per x unit
-    double yScale = 1.0; // pixels per y unit, upward
-};
-ChartMap MakeChartMap(const QRect &plot, const AxisRange &x, const AxisRange &y);
-inline double MapX(const ChartMap &m, double x)
-{
-    return m.left + (x - m.xMin) * m.xScale;
-}
-inline double MapY(const ChartMap &m, double y)
-{
-    return m.bottom - (y - m.yMin) * m.yScale;
-}
-inline double UnmapX(const ChartMap &m, double px)
-{
-    return m.xMin + (px - m.left) / m.xScale;
-}
-inline double UnmapY(const ChartMap &m, double py)
-{
-    return m.yMin + (m.bottom - py) / m.yScale;
-}
-
-// A pen of the given 0xRRGGBB colour, width and UiLineStyle.
-QPen ChartPen(int color, int width, int lineStyle);
-
-// ---------------------------------------------------------------------------
-// The graph widget
 
 class GraphWidget : public QWidget
 {
@@ -86,6 +31,10 @@ class GraphWidget : public QWidget
     // plot's handle (> 0).
     int addPlot(const std::vector<double> &x, const std::vector<double> &y, int color, int plotStyle,
                 int pointStyle, int lineStyle);
+    // The same for compact values: x empty plots y against its index (as PlotY does);
+    // otherwise x holds as many values as y.
+    int addPlotValues(std::vector<double> x, PlotValues y, int color, int plotStyle, int pointStyle,
+                      int lineStyle);
     // Deletes one plot, or all with -1; false for an unknown handle.
     bool deletePlot(int handle);
     int plotCount() const;
@@ -96,6 +45,14 @@ class GraphWidget : public QWidget
     void setAxisScaling(int axis, int mode, double min, double max);
     // Reports the mode and the range shown now (in autoscale: the range of the data).
     void axisScaling(int axis, int *mode, double *min, double *max) const;
+
+    // Pausing keeps the plots shown now on screen; resuming shows the plots of now.
+    void setPaused(bool paused);
+    bool isPaused() const { return paused_; }
+
+    // Statistics of the y values of the plot shown with this handle whose x lies in the
+    // shown x range; false for a handle not shown.
+    bool statistics(int handle, ChartStatistics *stats) const;
 
     // Cursors 1 and 2: crosshairs at free plot coordinates. n of setCursorCount is 0..2.
     void setCursorCount(int n);
@@ -111,6 +68,8 @@ class GraphWidget : public QWidget
     // The plot area in widget pixels, and the pixel of a plot coordinate.
     QRect plotArea() const;
     QPointF toPixel(double x, double y) const;
+    // The number of line points the last paint handed to the painter.
+    int drawnPointCount() const { return drawnPoints_; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -118,27 +77,32 @@ class GraphWidget : public QWidget
   signals:
     // The operator moved cursor n with the mouse.
     void cursorMoved(int n);
-    // The operator zoomed with Ctrl + left-drag; both axes are manual now.
-    void zoomed();
+    // The operator changed the view (a UiZoomKind): Ctrl + left-drag rectangle (both
+    // axes manual now), wheel zoom of one axis, or a middle-button pan.
+    void zoomed(int kind);
 
   protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
   private:
     struct Plot {
         int handle = 0;
-        std::vector<double> x;
-        std::vector<double> y;
+        PlotSamples samples;
         int color = 0;
         int plotStyle = 0;
         int pointStyle = 0;
         int lineStyle = 0;
-        bool hasBounds = false; // false when no point is finite
-        double xLo = 0.0, xHi = 0.0, yLo = 0.0, yHi = 0.0;
+        // The statistics of the last x range asked for: a large plot is not summed
+        // again on every refresh while the view stands still.
+        mutable bool statsValid = false;
+        mutable AxisRange statsRange;
+        mutable ChartStatistics stats{};
     };
+    using PlotPtr = std::shared_ptr<const Plot>;
     struct Axis {
         int mode = 0;
         AxisRange manual;
@@ -149,22 +113,28 @@ class GraphWidget : public QWidget
         double y = 0.0;
         bool placed = false; // false until set or first shown
     };
-    enum class Drag { None, Cursor, Zoom };
+    enum class Drag { None, Cursor, Zoom, Pan };
 
+    const std::vector<PlotPtr> &shownPlots() const { return paused_ ? frozenPlots_ : plots_; }
     ChartMap currentMap() const;
     void updateAutoRanges();
-    void drawPlots(QPainter &painter, const ChartMap &map);
-    void drawPlot(QPainter &painter, const ChartMap &map, const Plot &plot);
-    void drawLine(QPainter &painter, const ChartMap &map, const Plot &plot);
-    void drawMarkers(QPainter &painter, const ChartMap &map, const Plot &plot);
-    void flushLineRun(QPainter &painter, int count);
+    void drawPlots(QPainter &painter, const QRect &area, const ChartMap &map);
+    void drawPlot(QPainter &painter, const QRect &area, const ChartMap &map, const Plot &plot);
+    int linePoints(const QRect &area, const ChartMap &map, const Plot &plot);
+    int exactPoints(const ChartMap &map, const Plot &plot, size_t begin, size_t end);
+    int columnPoints(const QRect &area, const ChartMap &map, const Plot &plot, size_t begin, size_t end);
+    void drawLineRuns(QPainter &painter, int count);
+    void drawMarkers(QPainter &painter, const Plot &plot, int count);
     void drawCursors(QPainter &painter, const QRect &plot, const ChartMap &map);
     void drawZoomBand(QPainter &painter);
     int cursorNear(const QPointF &pos, const ChartMap &map, bool anyDistance) const;
     void moveDraggedCursor(const QPointF &pos);
     void finishZoom(const QPointF &pos);
+    void movePan(const QPointF &pos);
 
-    std::vector<Plot> plots_;
+    std::vector<PlotPtr> plots_;
+    std::vector<PlotPtr> frozenPlots_;
+    bool paused_ = false;
     int nextHandle_ = 1;
     Axis axes_[2];
     CursorPos cursors_[2];
@@ -176,8 +146,11 @@ class GraphWidget : public QWidget
     int dragCursor_ = 0;
     QPointF zoomStart_;
     QPointF zoomEnd_;
+    ChartPan pan_;
 
-    // Reused between paints so that drawing allocates nothing once warmed up.
+    // Reused between paints so that drawing allocates nothing once warmed up. A point
+    // that is not a number separates two runs of a line.
     std::vector<QPointF> points_;
     std::vector<QRectF> rects_;
+    int drawnPoints_ = 0;
 };

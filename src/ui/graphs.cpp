@@ -1,67 +1,12 @@
-// Graph and strip chart functions: typed input arrays become doubles for the widgets.
+// Graph and strip chart functions. Graph plots keep integer samples as integers (a
+// plot of a million 16-bit samples takes 2 MB, not 8); strip chart points are doubles.
 #include "ui/graph_widget.h"
+#include "ui/plot_data.h"
 #include "ui/strip_chart_widget.h"
 #include "ui/ui_qt.h"
 
-#include <cstdint>
-
 namespace
 {
-
-// The size in bytes of one element of a UiDataType, 0 for an unknown type.
-size_t ElementSize(int type)
-{
-    switch (type) {
-    case VAL_DOUBLE:
-        return sizeof(double);
-    case VAL_FLOAT:
-        return sizeof(float);
-    case VAL_INTEGER:
-    case VAL_UNSIGNED_INTEGER:
-        return sizeof(int32_t);
-    case VAL_SHORT_INTEGER:
-    case VAL_UNSIGNED_SHORT_INTEGER:
-        return sizeof(int16_t);
-    case VAL_CHAR:
-    case VAL_UNSIGNED_CHAR:
-        return 1;
-    default:
-        return 0;
-    }
-}
-
-double ElementAt(const void *data, int type, int index)
-{
-    switch (type) {
-    case VAL_DOUBLE:
-        return static_cast<const double *>(data)[index];
-    case VAL_FLOAT:
-        return static_cast<const float *>(data)[index];
-    case VAL_INTEGER:
-        return static_cast<const int32_t *>(data)[index];
-    case VAL_UNSIGNED_INTEGER:
-        return static_cast<const uint32_t *>(data)[index];
-    case VAL_SHORT_INTEGER:
-        return static_cast<const int16_t *>(data)[index];
-    case VAL_UNSIGNED_SHORT_INTEGER:
-        return static_cast<const uint16_t *>(data)[index];
-    case VAL_CHAR:
-        return static_cast<const signed char *>(data)[index];
-    default:
-        return static_cast<const unsigned char *>(data)[index];
-    }
-}
-
-// Elements start, start + step, ... below count of a typed array.
-bool ToDoubles(const void *data, int type, int count, int start, int step, std::vector<double> *out)
-{
-    if (!data || count < 0 || start < 0 || step < 1 || ElementSize(type) == 0)
-        return false;
-    out->clear();
-    for (int i = start; i < count; i += step)
-        out->push_back(ElementAt(data, type, i));
-    return true;
-}
 
 template <typename Widget> int LookupWidget(int panel, int control, Widget **widget)
 {
@@ -92,13 +37,10 @@ int PlotY(int panel, int control, const void *y, int count, int yType, int plotS
     int status = LookupWidget(panel, control, &graph);
     if (status < 0)
         return status;
-    std::vector<double> ys;
-    if (!ToDoubles(y, yType, count, 0, 1, &ys))
+    PlotValues ys;
+    if (!PlotValuesFromTyped(y, yType, count, 0, 1, &ys))
         return UIE_INVALID_VALUE;
-    std::vector<double> xs(ys.size());
-    for (size_t i = 0; i < xs.size(); ++i)
-        xs[i] = static_cast<double>(i);
-    return graph->addPlot(xs, ys, color, plotStyle, pointStyle, lineStyle);
+    return graph->addPlotValues({}, std::move(ys), color, plotStyle, pointStyle, lineStyle);
 }
 
 int PlotXY(int panel, int control, const void *x, const void *y, int count, int xType, int yType,
@@ -109,10 +51,10 @@ int PlotXY(int panel, int control, const void *x, const void *y, int count, int 
     if (status < 0)
         return status;
     std::vector<double> xs;
-    std::vector<double> ys;
-    if (!ToDoubles(x, xType, count, 0, 1, &xs) || !ToDoubles(y, yType, count, 0, 1, &ys))
+    PlotValues ys;
+    if (!DoublesFromTyped(x, xType, count, 0, 1, &xs) || !PlotValuesFromTyped(y, yType, count, 0, 1, &ys))
         return UIE_INVALID_VALUE;
-    return graph->addPlot(xs, ys, color, plotStyle, pointStyle, lineStyle);
+    return graph->addPlotValues(std::move(xs), std::move(ys), color, plotStyle, pointStyle, lineStyle);
 }
 
 int DeleteGraphPlot(int panel, int control, int plotHandle, int)
@@ -215,7 +157,7 @@ int PlotStripChart(int panel, int control, const void *values, int count, int st
     if (status < 0)
         return status;
     std::vector<double> points;
-    if (skip < 0 || !ToDoubles(values, dataType, count, start, skip + 1, &points))
+    if (skip < 0 || !DoublesFromTyped(values, dataType, count, start, skip + 1, &points))
         return UIE_INVALID_VALUE;
     chart->appendInterleaved(points.data(), static_cast<int>(points.size()));
     return UIE_OK;
@@ -241,4 +183,19 @@ int SetTraceAttribute(int panel, int control, int trace, int color, int lineStyl
         return UIE_INVALID_VALUE;
     chart->setTraceStyle(trace - 1, color, lineStyle);
     return UIE_OK;
+}
+
+int GetChartStatistics(int panel, int control, int traceOrPlot, ChartStatistics *stats)
+{
+    if (!stats)
+        return UIE_INVALID_VALUE;
+    CtrlRecord *ctrl = nullptr;
+    int status = LookupCtrl(panel, control, &ctrl);
+    if (status < 0)
+        return status;
+    if (auto *graph = qobject_cast<GraphWidget *>(ctrl->widget.data()))
+        return graph->statistics(traceOrPlot, stats) ? UIE_OK : UIE_INVALID_VALUE;
+    if (auto *chart = qobject_cast<StripChartWidget *>(ctrl->widget.data()))
+        return chart->statistics(traceOrPlot - 1, stats) ? UIE_OK : UIE_INVALID_VALUE;
+    return UIE_INVALID_CONTROL;
 }

@@ -55,6 +55,7 @@ struct CtrlDef {
     int traces = 1;
     int pointsPerScreen = 100;
     std::vector<int> traceColors;
+    std::vector<int> traceLineStyles; // UiLineStyle per trace; solid where none is given
 
     // Graphs
     int cursors = 0; // 0, 1 or 2

@@ -31,6 +31,7 @@ QWidget *CreatePanelWidget(int handle, int parent, const PanelDef &def)
 
 int LoadPanelFromDef(int parentPanel, const PanelDef &def)
 {
+    UseLabelledComboAccessibility();
     QWidget *parentWidget = nullptr;
     if (parentPanel != 0 && LookupPanel(parentPanel, &parentWidget) < 0)
         return UIE_INVALID_PANEL;

@@ -1,10 +1,11 @@
 #include "ui/strip_chart_widget.h"
 
-#include "ui/graph_widget.h"
-#include "ui/userint.h"
+#include "ui/chart_statistics.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +19,25 @@ const int kDefaultColors[] = {0x0000FF, 0x808000, 0xFF0000, 0xFF0000, 0x000000,
                               0x000000, 0x008080, 0x800080, 0x00A000, 0x808080};
 
 constexpr double kPixelLimit = 1e6;
+constexpr double kMinPointSpan = 2.0; // zoomed in as far as three points across
+
+// The range moved (and if need be narrowed) to lie inside full.
+AxisRange KeptInside(const AxisRange &range, const AxisRange &full)
+{
+    const double span = range.max - range.min;
+    if (span >= full.max - full.min)
+        return full;
+    if (range.min < full.min)
+        return AxisRange{full.min, full.min + span};
+    if (range.max > full.max)
+        return AxisRange{full.max - span, full.max};
+    return range;
+}
+
+bool SameRange(const AxisRange &a, const AxisRange &b)
+{
+    return a.min == b.min && a.max == b.max;
+}
 
 } // namespace
 
@@ -45,6 +65,8 @@ void StripChartWidget::setTraceCount(int traces)
         return;
     traces_ = count;
     resetStorage();
+    if (paused_)
+        freezeShownPoints();
     update();
 }
 
@@ -67,6 +89,9 @@ void StripChartWidget::setPointsPerScreen(int points)
     pointsPerScreen_ = count;
     oldest_ = 0;
     stored_ = keep;
+    xFull_ = true;
+    if (paused_)
+        freezeShownPoints();
     update();
 }
 
@@ -102,14 +127,16 @@ void StripChartWidget::appendInterleaved(const double *values, int count)
         std::copy(values + size_t(k) * width, values + size_t(k + 1) * width,
                   ring_.begin() + size_t(slot) * width);
     }
-    update();
+    if (!paused_)
+        update();
 }
 
 void StripChartWidget::clear()
 {
     oldest_ = 0;
     stored_ = 0;
-    update();
+    if (!paused_)
+        update();
 }
 
 void StripChartWidget::setTraceStyle(int trace, int color, int lineStyle)
@@ -167,9 +194,10 @@ void StripChartWidget::shownYRange(double *min, double *max) const
         return;
     bool any = false;
     double lo = 0.0, hi = 0.0;
-    for (int k = 0; k < stored_; ++k) {
+    const int count = shownCount();
+    for (int k = 0; k < count; ++k) {
         for (int j = 0; j < traces_; ++j) {
-            const double v = valueAt(k, j);
+            const double v = shownValue(k, j);
             if (!std::isfinite(v))
                 continue;
             lo = any ? std::min(lo, v) : v;
@@ -201,6 +229,77 @@ std::vector<double> StripChartWidget::traceValues(int trace) const
     return values;
 }
 
+int StripChartWidget::shownCount() const
+{
+    return paused_ ? frozenCount_ : stored_;
+}
+
+double StripChartWidget::shownValue(int point, int trace) const
+{
+    return paused_ ? frozen_[size_t(point) * traces_ + trace] : valueAt(point, trace);
+}
+
+void StripChartWidget::freezeShownPoints()
+{
+    frozen_.resize(size_t(stored_) * size_t(traces_));
+    for (int k = 0; k < stored_; ++k)
+        for (int j = 0; j < traces_; ++j)
+            frozen_[size_t(k) * traces_ + j] = valueAt(k, j);
+    frozenCount_ = stored_;
+}
+
+void StripChartWidget::setPaused(bool paused)
+{
+    if (paused == paused_)
+        return;
+    if (paused) {
+        freezeShownPoints();
+    } else {
+        frozen_.clear();
+        frozenCount_ = 0;
+        xFull_ = true;
+    }
+    paused_ = paused;
+    update();
+}
+
+AxisRange StripChartWidget::fullXRange() const
+{
+    return AxisRange{0.0, double(std::max(1, pointsPerScreen_ - 1))};
+}
+
+AxisRange StripChartWidget::xView() const
+{
+    return xFull_ ? fullXRange() : xView_;
+}
+
+void StripChartWidget::setXView(const AxisRange &range)
+{
+    const AxisRange full = fullXRange();
+    xView_ = KeptInside(range, full);
+    xFull_ = SameRange(xView_, full);
+    update();
+}
+
+bool StripChartWidget::statistics(int trace, ChartStatistics *stats) const
+{
+    if (trace < 0 || trace >= traces_)
+        return false;
+    const AxisRange x = xView();
+    const int first = std::max(0, int(std::ceil(x.min)));
+    const int end = std::min(shownCount(), int(std::floor(x.max)) + 1);
+    *stats = StatisticsOfRange(size_t(first), size_t(std::max(first, end)),
+                               [&](size_t k) { return shownValue(int(k), trace); });
+    return true;
+}
+
+ChartMap StripChartWidget::currentMap() const
+{
+    double lo = 0.0, hi = 0.0;
+    shownYRange(&lo, &hi);
+    return MakeChartMap(plotArea(), xView(), AxisRange{lo, hi});
+}
+
 QRect StripChartWidget::plotArea() const
 {
     double lo = 0.0, hi = 0.0;
@@ -223,31 +322,107 @@ void StripChartWidget::paintEvent(QPaintEvent *)
     QPainter painter(this);
     double lo = 0.0, hi = 0.0;
     shownYRange(&lo, &hi);
-    const AxisRange x{0.0, double(std::max(1, pointsPerScreen_ - 1))};
+    const AxisRange x = xView();
     const AxisRange y{lo, hi};
     const QRect plot = ChartPlotRect(size(), painter.fontMetrics(), y, false, false);
     DrawChartFrame(painter, palette(), rect(), plot, x, y, QString(), QString());
-    if (stored_ == 0)
+    const int count = shownCount();
+    if (count == 0)
         return;
     const ChartMap map = MakeChartMap(plot, x, y);
     painter.setClipRect(plot);
-    if (points_.size() < size_t(stored_))
-        points_.resize(stored_);
+    // The points in view and one on either side, so that lines leave the plot area.
+    const int first = std::max(0, int(std::floor(x.min)) - 1);
+    const int end = std::min(count, int(std::ceil(x.max)) + 2);
+    if (points_.size() < size_t(count))
+        points_.resize(count);
     for (int j = 0; j < traces_; ++j) {
         painter.setPen(ChartPen(styles_[j].color, 1, styles_[j].lineStyle));
-        int count = 0;
-        for (int k = 0; k <= stored_; ++k) {
-            const double py = k < stored_ ? MapY(map, valueAt(k, j)) : NAN;
+        int run = 0;
+        for (int k = first; k <= end; ++k) {
+            const double py = k < end ? MapY(map, shownValue(k, j)) : NAN;
             if (std::isfinite(py)) {
-                points_[count++] = QPointF(MapX(map, k), std::max(-kPixelLimit, std::min(kPixelLimit, py)));
+                points_[run++] = QPointF(MapX(map, k), std::max(-kPixelLimit, std::min(kPixelLimit, py)));
                 continue;
             }
             // A value that is not a number (and the end of the trace) closes a run.
-            if (count == 1)
+            if (run == 1)
                 painter.drawPoint(points_[0]);
-            else if (count > 1)
-                painter.drawPolyline(points_.data(), count);
-            count = 0;
+            else if (run > 1)
+                painter.drawPolyline(points_.data(), run);
+            run = 0;
         }
     }
+}
+
+// ---------------------------------------------------------------------------
+// The operator's view: wheel zoom and middle-button pan. Left and right presses are
+// not accepted, so that they travel on to the runtime.
+
+void StripChartWidget::wheelEvent(QWheelEvent *event)
+{
+    const QPointF pos = event->position();
+    const double factor = WheelZoomFactor(event);
+    if (!plotArea().contains(pos.toPoint()) || factor == 1.0) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    const ChartMap map = currentMap();
+    if (event->modifiers() & Qt::ShiftModifier) {
+        double lo = 0.0, hi = 0.0;
+        shownYRange(&lo, &hi);
+        const AxisRange shown{lo, hi};
+        const AxisRange zoomed = ZoomAxisAround(shown, UnmapY(map, pos.y()), factor, MinimumAxisSpan(shown));
+        if (SameRange(zoomed, shown))
+            return;
+        setYRange(VAL_MANUAL, zoomed.min, zoomed.max);
+        emit this->zoomed(ZOOM_WHEEL_Y);
+        return;
+    }
+    const AxisRange shown = xView();
+    setXView(ZoomAxisAround(shown, UnmapX(map, pos.x()), factor, kMinPointSpan));
+    if (!SameRange(xView(), shown))
+        emit zoomed(ZOOM_WHEEL_X);
+}
+
+void StripChartWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::MiddleButton || pan_.active ||
+        !plotArea().contains(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    double lo = 0.0, hi = 0.0;
+    shownYRange(&lo, &hi);
+    StartChartPan(pan_, event->position(), xView(), AxisRange{lo, hi}, currentMap());
+    event->accept();
+}
+
+void StripChartWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!pan_.active) {
+        event->ignore();
+        return;
+    }
+    const AxisRange x = xView();
+    double lo = 0.0, hi = 0.0;
+    shownYRange(&lo, &hi);
+    setXView(PannedX(pan_, event->position()));
+    const AxisRange y = PannedY(pan_, event->position());
+    if (!SameRange(y, AxisRange{lo, hi}))
+        setYRange(VAL_MANUAL, y.min, y.max);
+    if (!SameRange(xView(), x) || !SameRange(y, AxisRange{lo, hi}))
+        emit zoomed(ZOOM_PAN);
+    event->accept();
+}
+
+void StripChartWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!pan_.active || event->button() != Qt::MiddleButton) {
+        event->ignore();
+        return;
+    }
+    pan_.active = false;
+    event->accept();
 }

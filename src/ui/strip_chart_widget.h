@@ -4,8 +4,16 @@
 // and go into one ring buffer; a repaint draws one polyline per trace over a reused
 // point buffer, cheap enough to redraw every live frame.
 //
-// Mouse presses are left to the runtime (left click and double click scale the Y
-// axis, right click shows help): the chart accepts none of them.
+// Left and right presses are left to the runtime (left click and double click scale
+// the Y axis, right click shows help): the chart accepts none of them. The operator's
+// own view: the wheel zooms the X axis around the pointer (with Shift the Y axis), a
+// drag with the middle button pans; each such change raises zoomed.
+//
+// A paused chart keeps showing the points it had when it was paused while new points
+// still go into the ring; resumed, it shows the newest points over the whole width.
+
+#include "ui/chart_frame.h"
+#include "ui/userint.h"
 
 #include <QWidget>
 
@@ -47,6 +55,14 @@ class StripChartWidget : public QWidget
     // The stored points of one trace, oldest first.
     std::vector<double> traceValues(int trace) const;
 
+    void setPaused(bool paused);
+    bool isPaused() const { return paused_; }
+    // The shown part of the X axis, in point positions (0 the leftmost point).
+    AxisRange xView() const;
+    // Statistics of the shown points of one trace (from 0) inside the shown X range;
+    // false for a trace the chart does not have.
+    bool statistics(int trace, ChartStatistics *stats) const;
+
     // The plot area in widget pixels.
     QRect plotArea() const;
 
@@ -56,8 +72,16 @@ class StripChartWidget : public QWidget
     static constexpr int kMaxTraces = 64;
     static constexpr int kMaxPointsPerScreen = 100000;
 
+  signals:
+    // The operator changed the view (a UiZoomKind).
+    void zoomed(int kind);
+
   protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
   private:
     struct TraceStyle {
@@ -66,7 +90,14 @@ class StripChartWidget : public QWidget
     };
 
     double valueAt(int point, int trace) const;
+    // The points on screen: the frozen ones while paused, else the ring.
+    int shownCount() const;
+    double shownValue(int point, int trace) const;
+    void freezeShownPoints();
     void shownYRange(double *min, double *max) const;
+    AxisRange fullXRange() const;
+    void setXView(const AxisRange &range);
+    ChartMap currentMap() const;
     void resetStorage();
 
     int traces_ = 1;
@@ -81,6 +112,13 @@ class StripChartWidget : public QWidget
     int yMode_ = 0;
     double yMin_ = 0.0;
     double yMax_ = 4096.0;
+
+    bool paused_ = false;
+    std::vector<double> frozen_; // interleaved like the ring, oldest point first
+    int frozenCount_ = 0;
+    bool xFull_ = true; // the X view follows the whole width
+    AxisRange xView_;
+    ChartPan pan_;
 
     std::vector<QPointF> points_; // reused between paints
 };

@@ -3,6 +3,10 @@
 // create their own). Returns 0, or a negative code when the runtime cannot start.
 
 int InitUserInterface(int *argc, char **argv);
+// The same for a run that shows no window (the command line): Qt's offscreen
+// platform whatever QT_QPA_PLATFORM says, so that no display is needed, and no
+// argument of the run is taken for an option of the window system.
+int InitUserInterfaceWithoutDisplay(const char *programName);
 
 // Tests run the program in a directory of their own: GetProjectDir returns this
 // directory instead of the executable's while it is set (null or empty resets it).

@@ -116,6 +116,10 @@ void FollowLabelWithName(CtrlRecord &ctrl, const QString &label);
 // A name of its own for a control whose name is not its label (panel localisation).
 void SetCtrlAccessibleName(CtrlRecord &ctrl, const QString &name);
 
+// Drop-down lists tell the accessibility bus their label as name and their current
+// entry as value; installed before the first panel's widgets (combo_accessible.cpp).
+void UseLabelledComboAccessibility();
+
 // Creates the widget of one control on a panel and registers it (panel_loader.cpp).
 struct CtrlDef;
 int CreateCtrl(int panel, const CtrlDef &def);

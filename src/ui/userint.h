@@ -40,7 +40,7 @@ enum UiEvent {
     EVENT_LOST_FOCUS = 9,
     EVENT_CLOSE = 10,
     EVENT_ACTIVE_TAB_CHANGE = 11, // eventData1 old page index, eventData2 new page index
-    EVENT_ZOOM = 12,              // graph zoomed (Ctrl + drag) or zoom undone
+    EVENT_ZOOM = 12, // graph or strip chart view changed by the operator; eventData1 a UiZoomKind
     EVENT_PANEL_SIZE = 13,
     EVENT_PANEL_MOVE = 14,
 };
@@ -85,6 +85,7 @@ enum UiAttribute {
     ATTR_CTRL_KIND,         // int, a UiCtrlKind (read only)
     ATTR_XNAME,             // graph: text under the x axis
     ATTR_YNAME,             // graph: text beside the y axis
+    ATTR_CHART_PAUSED,      // graph, strip chart: int 0/1; a paused chart keeps its view while data arrive
 };
 
 constexpr int VAL_NO_ZOOM = 0;
@@ -222,9 +223,30 @@ int GetNumGraphPlots(int panel, int control, int *count);
 int SetAxisScalingMode(int panel, int control, int axis, int mode, double min, double max);
 int GetAxisScalingMode(int panel, int control, int axis, int *mode, double *min, double *max);
 // Cursors 1 and 2. Moving a cursor with the mouse raises EVENT_VAL_CHANGED with
-// eventData1 = cursor number; a Ctrl + drag zoom raises EVENT_ZOOM.
+// eventData1 = cursor number.
 int SetGraphCursor(int panel, int control, int cursor, double x, double y);
 int GetGraphCursor(int panel, int control, int cursor, double *x, double *y);
+
+// The operator's view of graphs and strip charts: the mouse wheel zooms the X axis
+// around the pointer (with Shift the Y axis), a drag with the middle button pans, and
+// on graphs Ctrl + left drag zooms to a rectangle. Each raises EVENT_ZOOM with
+// eventData1 telling which; the view then holds manual ranges. Left clicks, double
+// clicks and right clicks keep their own events.
+enum UiZoomKind { ZOOM_RECTANGLE = 0, ZOOM_WHEEL_X, ZOOM_WHEEL_Y, ZOOM_PAN };
+
+// Statistics of the samples in view: of a strip chart trace (from 1) or of a graph
+// plot (by handle), over the points whose x lies in the shown X range. Every sample
+// counts (no pixel decimation), in double precision; values that are not numbers are
+// left out. stdDev is the standard deviation of these samples (divided by count).
+// count 0 when none is in view; a paused chart reports what it shows.
+struct ChartStatistics {
+    int count;
+    double min;
+    double max;
+    double mean;
+    double stdDev;
+};
+int GetChartStatistics(int panel, int control, int traceOrPlot, ChartStatistics *stats);
 
 // Strip charts hold the last ATTR_POINTS_PER_SCREEN points of each trace (default
 // 100). `count` values are interleaved by trace (trace j of point k at k*traces + j).

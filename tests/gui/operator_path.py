@@ -4,8 +4,9 @@ interface (AT-SPI).
 
 chromix-scope runs on a virtual X display (Xvfb) with Qt's xcb platform, inside a
 private D-Bus session with the accessibility bus, against chromix-sim on TCP loopback.
-The script finds the controls by their accessible names, presses buttons, sets and
-reads values, and walks a short operator's path: connected at start, GET, a changed
+The script finds the controls by their accessible names (drop-down lists by their
+labels), presses buttons, sets and reads values, and walks a short operator's path:
+connected at start, the drop-down lists of the connection page, GET, a changed
 parameter sent with SEND and read back with a second GET, and the live data (GO, a
 changing CH0, STOP, GO again); then SIGTERM, while the program polls, must end it with
 exit code 0. It saves a screenshot of the display along the way.
@@ -317,6 +318,23 @@ def check_connected(pyatspi, application):
     say("connected: status box reads " + repr(text_of(status).strip()))
 
 
+# Drop-down lists are named by their labels; Qt's own names on Linux are their entries.
+DROP_DOWN_LISTS = ("PROTOCOL", "LANGUAGE", "GAIN")
+DROP_DOWN_ENTRIES = ("RS-232", "TCP/IP", "English", "Deutsch", "AMP5")
+
+
+def check_drop_down_lists(pyatspi, application):
+    protocol = control(pyatspi, application, "combo box", "PROTOCOL")
+    select_page(pyatspi, application, "Link", protocol)
+    for label in DROP_DOWN_LISTS:
+        control(pyatspi, application, "combo box", label)
+    named_by_entry = sorted(name for (role, name) in CONTROL_INDEX
+                            if role == "combo box" and name in DROP_DOWN_ENTRIES)
+    if named_by_entry:
+        raise Failure("drop-down lists named by their entry: %s" % ", ".join(named_by_entry))
+    say("drop-down lists found by their labels: " + ", ".join(DROP_DOWN_LISTS))
+
+
 def check_get(pyatspi, application):
     power = control(pyatspi, application, "slider", "POWER")
     select_page(pyatspi, application, "Para I", power)
@@ -404,6 +422,7 @@ def walk_operator_path(arguments, program, sim_log):
                              lambda: program.poll() is None and find_application(pyatspi, "chromix-scope"), 30)
     try:
         check_connected(pyatspi, application)
+        check_drop_down_lists(pyatspi, application)
         check_get(pyatspi, application)
         check_send(pyatspi, application, sim_log)
         check_live(pyatspi, application, arguments)

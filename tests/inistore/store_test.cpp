@@ -3,6 +3,8 @@
 #include "ini_test_util.h"
 
 #include <climits>
+#include <clocale>
+#include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -127,6 +129,46 @@ TEST(IniStore, GetIntAcceptsOnlyPlainDecimalIntegers)
     int value = 0;
     EXPECT_EQ(Ini_GetInt(store, "N", "min", &value), 1);
     EXPECT_EQ(value, INT_MIN);
+    Ini_Dispose(store);
+}
+
+TEST(IniStore, DoublesAreWrittenBareWithADecimalPointInAnyLocale)
+{
+    ScratchDir dir;
+    // A German locale writes 0,001 with printf; the store must not follow it.
+    const bool german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+    IniText store = Ini_New(0);
+    Ini_PutDouble(store, "RECORDER", "a", 0.001);
+    Ini_PutDouble(store, "RECORDER", "b", 1.5);
+    Ini_PutDouble(store, "RECORDER", "c", 24.0);
+    EXPECT_EQ(Ini_PutDouble(store, "RECORDER", "d", NAN), INI_ERR_INVALID_ARGUMENT);
+    EXPECT_EQ(WriteToString(store), "[RECORDER]\r\na = 0.001\r\nb = 1.5\r\nc = 24\r\n\r\n") << german;
+    Ini_Dispose(store);
+    std::setlocale(LC_NUMERIC, "C");
+
+    store = ReadStoreFromBytes(dir, "[N]\r\nplain = 0.25\r\nplus = +2\r\nexp = -1e3\r\nquoted = \" 7.5 \"\r\n"
+                                    "comma = 0,5\r\njunk = 1.5h\r\ninf = inf\r\nblank = \" \"\r\n");
+    struct Case {
+        const char *tag;
+        int result;
+        double value;
+    };
+    const Case cases[] = {
+        {"plain", 1, 0.25},
+        {"plus", 1, 2.0},
+        {"exp", 1, -1000.0},
+        {"quoted", 1, 7.5},
+        {"comma", INI_ERR_INVALID_NUMBER, -9.0},
+        {"junk", INI_ERR_INVALID_NUMBER, -9.0},
+        {"inf", INI_ERR_INVALID_NUMBER, -9.0},
+        {"blank", 0, -9.0},
+        {"missing", 0, -9.0},
+    };
+    for (const Case &c : cases) {
+        double value = -9.0;
+        EXPECT_EQ(Ini_GetDouble(store, "N", c.tag, &value), c.result) << c.tag;
+        EXPECT_EQ(value, c.value) << c.tag;
+    }
     Ini_Dispose(store);
 }
 

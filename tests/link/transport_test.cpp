@@ -25,20 +25,6 @@
 namespace
 {
 
-// A loopback port that nobody listens on.
-int ClosedPort()
-{
-    int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    bind(fd, (sockaddr *)&address, sizeof address);
-    getsockname(fd, (sockaddr *)&address, &length);
-    close(fd);
-    return ntohs(address.sin_port);
-}
-
 std::string EnglishTcpText(int code)
 {
     return TcpErrorText(code).english;
@@ -111,7 +97,7 @@ TEST_F(TransportTest, RefusedConnectionAtStartUpReportsItsTextAndKeepsControlsDi
 {
     PopupScript popups;
     popups.Answer(1);
-    StartWithSettings(TcpSettingsFile(ClosedPort()));
+    StartWithSettings(TcpSettingsFile(ClosedLoopbackPort()));
     EXPECT_NE(Status().find("Try to connect!\nUnable to establish connection\n\n"), std::string::npos)
         << Status();
     ExpectLinkFailure("Unable to establish connection");
@@ -153,7 +139,7 @@ TEST_F(TransportTest, UnreachableHostFailsWithinFiveSeconds)
 {
     PopupScript popups;
     popups.Answer(1).Answer(1);
-    StartWithSettings(TcpSettingsFile(ClosedPort()));
+    StartWithSettings(TcpSettingsFile(ClosedLoopbackPort()));
     // "Close" at start-up ends the event loop at once, before the next attempt.
     EXPECT_EQ(RunUserInterface(), 0);
     ClearStatus();

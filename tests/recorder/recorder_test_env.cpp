@@ -13,18 +13,52 @@
 
 #include <QTimer>
 
+#include <cctype>
 #include <cstring>
 #include <filesystem>
-#include <regex>
 #include <sstream>
 
 const char *const kEnglishHeader =
     "\nRecord results of: CHROMIX1 Scope V3.1\r\n\r\nDATE\tTIME\tCH0\tTEMP\tSIG\r\n";
 
+namespace
+{
+
+// Whether text has the shape, where each '9' of the shape stands for one digit.
+bool HasDigitShape(const std::string &text, const std::string &shape)
+{
+    if (text.size() != shape.size())
+        return false;
+    for (size_t i = 0; i < shape.size(); ++i)
+        if (shape[i] == '9' ? !std::isdigit(static_cast<unsigned char>(text[i])) : text[i] != shape[i])
+            return false;
+    return true;
+}
+
+bool IsInteger(const std::string &text)
+{
+    size_t digits = text.compare(0, 1, "-") == 0 ? 1 : 0;
+    if (text.size() <= digits)
+        return false;
+    for (size_t i = digits; i < text.size(); ++i)
+        if (!std::isdigit(static_cast<unsigned char>(text[i])))
+            return false;
+    return true;
+}
+
+} // namespace
+
+// DATE, TIME and three whole numbers, separated by tabs.
 bool RowIsWellFormed(const std::string &row)
 {
-    static const std::regex pattern(R"(\d\d-\d\d-\d{4}\t\d\d:\d\d:\d\d\t-?\d+\t-?\d+\t-?\d+)");
-    return std::regex_match(row, pattern);
+    std::vector<std::string> fields;
+    std::istringstream in(row);
+    for (std::string field; std::getline(in, field, '\t');)
+        fields.push_back(field);
+    if (row.empty() || row.back() == '\t' || fields.size() != 5)
+        return false;
+    return HasDigitShape(fields[0], "99-99-9999") && HasDigitShape(fields[1], "99:99:99") &&
+           IsInteger(fields[2]) && IsInteger(fields[3]) && IsInteger(fields[4]);
 }
 
 std::vector<int> RowValues(const std::string &row)

@@ -5,11 +5,13 @@
 
 #include "app/app_state.h"
 #include "app/long_operation.h"
+#include "link/exchange.h"
 #include "link/link_state.h"
 #include "platform/termination.h"
 #include "resource/callbacks.h"
 #include "resource/panel_ids.h"
 #include "scope/scope.h"
+#include "support/sim_process.h"
 #include "support/ui_actions.h"
 #include "ui/userint.h"
 
@@ -40,6 +42,25 @@ unsigned short KnownDigital(int ring, int trace)
 void PressBreak()
 {
     ClickButton(g_app.mainPages[PAGE_SCOPE], TABSCOPE_BREAK);
+}
+
+bool IsDimmed(int panel, int control)
+{
+    int dimmed = -1;
+    GetCtrlAttribute(panel, control, ATTR_DIMMED, &dimmed);
+    return dimmed == 1;
+}
+
+bool scanDimmedAfterBreak = false;
+
+// BREAK, then SCAN and GO at once, as an operator's quick clicks after it.
+void PressBreakThenScanAndGo()
+{
+    PressBreak();
+    scanDimmedAfterBreak = IsDimmed(g_app.mainPages[PAGE_SCOPE], TABSCOPE_SCAN);
+    ClickButton(g_app.mainPages[PAGE_SCOPE], TABSCOPE_SCAN);
+    CBF_ButtonScan(g_app.mainPages[PAGE_SCOPE], TABSCOPE_SCAN, EVENT_COMMIT, nullptr, 0, 0);
+    ClickButton(g_app.mainPanel, MAINP_GO);
 }
 
 void PressCloseBox()
@@ -137,6 +158,22 @@ TEST_P(ScopeScanTest, BreakBeforeTheTriggerLeavesTheGraphsAndTheLinkAlone)
     ASSERT_TRUE(SendSimControl(sim, "scope-ring 3"));
     Scan();
     EXPECT_EQ(g_scope.samples[0][20], KnownCh0(3));
+}
+
+// BREAK leaves SCAN dimmed until the armed scan has returned: a click in that moment
+// starts no scan inside the old wait, and the sensor gets exactly one drop.
+TEST_P(ScopeScanTest, ClicksRightAfterBreakStartNothingInsideTheArmedWait)
+{
+    Start(GetParam());
+    SetScanSettings(kUnreachableLevel, 1, 20, 1);
+    Scan(300, PressBreakThenScanAndGo);
+    EXPECT_TRUE(scanDimmedAfterBreak);
+    EXPECT_EQ(SimRequestCount(sim, ORDER_SCOPE_SCAN), 2) << "one scan and its drop";
+    EXPECT_EQ(SimRequestCount(sim, ORDER_READ_DATA_FRAME), 0);
+    EXPECT_EQ(g_link.sensorConnected, 1) << Status();
+    EXPECT_FALSE(AnyLoopActive());
+    EXPECT_FALSE(IsDimmed(g_app.mainPages[PAGE_SCOPE], TABSCOPE_SCAN));
+    EXPECT_EQ(NestedExchangeCount(), 0);
 }
 
 TEST_P(ScopeScanTest, CloseBoxEndsTheArmedWaitAndDropsTheScan)

@@ -1,6 +1,7 @@
 #include "scope_test_env.h"
 
 #include "app/app_state.h"
+#include "link/exchange.h"
 #include "link/link_state.h"
 #include "resource/panel_ids.h"
 #include "support/program_fixture.h"
@@ -30,6 +31,7 @@ void ScopeProgramTest::SetUp()
 
 void ScopeProgramTest::TearDown()
 {
+    EXPECT_EQ(NestedExchangeCount(), 0) << "an exchange was started inside another";
     Stop();
     script.reset();
     std::error_code ignored;

@@ -98,8 +98,36 @@ TEST_F(PanelSettingsTest, DefaultSettingsAreWrittenExactlyAsTheKnownFile)
                                  "BAUDRATE = 4\r\n"
                                  "IP ADRESS = \"\"\r\n"
                                  "PORT NUMBER = \"5000\"\r\n"
+                                 "\r\n"
+                                 "[RECORDER]\r\n"
+                                 "SPLIT HOURS = 0\r\n"
                                  "\r\n";
     EXPECT_EQ(ReadWholeFile(SettingsPath()), expected);
+}
+
+TEST_F(PanelSettingsTest, NewFileEveryIsKeptInTheRecorderSection)
+{
+    SetCtrlVal(RecPageHandle(), TABREC_SPLITHOURS, 0.5);
+    StorePanelSettings();
+    const std::string text = ReadWholeFile(SettingsPath());
+    EXPECT_NE(text.find("\r\n[RECORDER]\r\nSPLIT HOURS = 0.5\r\n"), std::string::npos) << text;
+
+    const std::string head = text.substr(0, text.find("[RECORDER]"));
+    struct Case {
+        const char *item;
+        double hours;
+    };
+    const Case cases[] = {
+        {"SPLIT HOURS = 0.001", 0.001}, {"SPLIT HOURS = 24", 24.0},    {"SPLIT HOURS = -2", 0.0},
+        {"SPLIT HOURS = 1,5", 0.0},     {"SPLIT HOURS = 1e9", 8760.0}, {"", 0.0},
+    };
+    for (const Case &c : cases) {
+        SetCtrlVal(RecPageHandle(), TABREC_SPLITHOURS, 7.0);
+        LoadSettingsText(head + "[RECORDER]\r\n" + c.item + "\r\n");
+        double hours = -1.0;
+        GetCtrlVal(RecPageHandle(), TABREC_SPLITHOURS, &hours);
+        EXPECT_DOUBLE_EQ(hours, c.hours) << c.item;
+    }
 }
 
 TEST_F(PanelSettingsTest, StoredSettingsComeBackOnTheNextStart)

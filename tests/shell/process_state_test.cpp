@@ -2,6 +2,7 @@
 // that two programs in one process (the test fixtures) share nothing.
 #include "app/app_state.h"
 #include "app/long_operation.h"
+#include "app/status_box.h"
 #include "convtable/conv_table.h"
 #include "link/link_channel.h"
 #include "link/link_failure.h"
@@ -12,6 +13,7 @@
 #include "recorder/recorder_state.h"
 #include "scope/scope.h"
 #include "shell/process_state.h"
+#include "support/ui_errors.h"
 #include "ui/userint.h"
 
 #include <gtest/gtest.h>
@@ -31,14 +33,10 @@ struct PlainRecord {
 
 // The plain records, compared byte for byte with their state after a reset.
 const PlainRecord kPlainRecords[] = {
-    {"g_app", &g_app, sizeof g_app},
-    {"g_loops", &g_loops, sizeof g_loops},
-    {"g_link", &g_link, sizeof g_link},
-    {"ParameterSet", &ParameterSet, sizeof ParameterSet},
-    {"g_live", &g_live, sizeof g_live},
-    {"g_recorder", &g_recorder, sizeof g_recorder},
-    {"g_scope", &g_scope, sizeof g_scope},
-    {"g_conv", &g_conv, sizeof g_conv},
+    {"g_app", &g_app, sizeof g_app},       {"g_loops", &g_loops, sizeof g_loops},
+    {"g_link", &g_link, sizeof g_link},    {"ParameterSet", &ParameterSet, sizeof ParameterSet},
+    {"g_live", &g_live, sizeof g_live},    {"g_recorder", &g_recorder, sizeof g_recorder},
+    {"g_scope", &g_scope, sizeof g_scope}, {"g_conv", &g_conv, sizeof g_conv},
 };
 
 int g_strayCalls = 0;
@@ -75,9 +73,10 @@ void DirtyEveryRecord()
 {
     for (const PlainRecord &record : kPlainRecords)
         std::memset(record.address, 0x5A, record.size);
-    InstallLinkChannel(LinkChannel{CountStraySend, CountStrayCollect, CountStrayWait, CountStrayClock,
-                                   CountStrayFailure});
+    InstallLinkChannel(
+        LinkChannel{CountStraySend, CountStrayCollect, CountStrayWait, CountStrayClock, CountStrayFailure});
     InstallLinkReports(LinkReports{CountStrayReport});
+    SetStatusTextSink(CountStrayReport);
     AppendPanelGraphData();
     QuitUserInterface(0);
 }
@@ -109,6 +108,11 @@ TEST(ProcessState, AResetBringsEveryRecordBackToItsStartState)
     channel.collect();
     ReportExchangeFailure(TextPair{"a", "a"});
     ReportLinkFailureText("lost");
-    EXPECT_EQ(g_strayCalls, 0) << "the link channel or its reports survived the reset";
+    {
+        // The status text goes back to the box, which has no panel after the reset.
+        ExpectUiErrors noPanels;
+        AppendStatusText("lost");
+    }
+    EXPECT_EQ(g_strayCalls, 0) << "the link channel, its reports or the status sink survived the reset";
     ResetProcessState();
 }

@@ -226,13 +226,30 @@ TEST(StartupAnswer, CloseAtTheStartupQuestionEndsTheProgramBeforeTheLoopRuns)
 
 // A quit, from the close box or from a question's "Close", ends every long operation
 // at its next pass and lets none start until the event loop has ended.
+// STOP only asks: until the loop has returned (its exchange under way finished) no
+// loop of either kind starts, so none ever runs inside another's wait.
+TEST(LongOperations, AStoppedLoopBlocksEveryStartUntilItHasReturned)
+{
+    ResetLoops();
+    ASSERT_TRUE(StartLoop(LOOP_LIVE));
+    StopLoop(LOOP_LIVE);
+    EXPECT_FALSE(LoopRunning(LOOP_LIVE));
+    EXPECT_TRUE(LoopActive(LOOP_LIVE));
+    EXPECT_FALSE(StartLoop(LOOP_LIVE));
+    EXPECT_FALSE(StartLoop(LOOP_SCAN));
+    EndLoop(LOOP_LIVE);
+    EXPECT_FALSE(AnyLoopActive());
+    EXPECT_TRUE(StartLoop(LOOP_SCAN));
+    ResetLoops();
+}
+
 TEST(LongOperations, AQuitEndsEveryLoopAndStartsNone)
 {
     ASSERT_TRUE(StartLoop(LOOP_LIVE));
     EXPECT_TRUE(LoopRunning(LOOP_LIVE));
     QuitUserInterface(0);
     EXPECT_FALSE(LoopRunning(LOOP_LIVE));
-    StopLoop(LOOP_LIVE);
+    EndLoop(LOOP_LIVE);
     EXPECT_FALSE(StartLoop(LOOP_SCAN));
     EXPECT_EQ(RunUserInterface(), 0);
     EXPECT_TRUE(StartLoop(LOOP_SCAN));

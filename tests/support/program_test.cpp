@@ -1,5 +1,7 @@
 #include "support/program_test.h"
 
+#include "link/exchange.h"
+
 #include "ui/ui_qt.h"
 #include "ui/userint.h"
 
@@ -87,6 +89,9 @@ void ProgramTest::SetUp()
 
 void ProgramTest::TearDown()
 {
+    // One exchange at a time, in every test that runs the program: none was ever asked
+    // for inside another's wait.
+    EXPECT_EQ(NestedExchangeCount(), 0) << "an exchange was started inside another";
     script.reset();
     if (started)
         StopProgram();

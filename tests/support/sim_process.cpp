@@ -232,16 +232,33 @@ bool WaitForSimBack(SimProcess &sim, double timeoutSeconds)
     return true;
 }
 
-long long SimPushCount(SimProcess &sim)
+
+namespace
 {
-    const std::string prefix = "chromix-sim: push-count ";
-    if (!SendSimControl(sim, "push-count"))
+
+// The number a query line answers just before the "ok" line that SendSimControl took.
+long long SimQuery(SimProcess &sim, const std::string &query, const std::string &prefix)
+{
+    if (!SendSimControl(sim, query))
         return -1;
     // The count comes just before the "ok" line that SendSimControl has taken.
     for (size_t i = sim.linesSeen; i-- > 0;)
         if (sim.lines[i].compare(0, prefix.size(), prefix) == 0)
             return std::stoll(sim.lines[i].substr(prefix.size()));
     return -1;
+}
+
+} // namespace
+
+long long SimPushCount(SimProcess &sim)
+{
+    return SimQuery(sim, "push-count", "chromix-sim: push-count ");
+}
+
+long long SimRequestCount(SimProcess &sim, int command)
+{
+    const std::string code = std::to_string(command);
+    return SimQuery(sim, "request-count " + code, "chromix-sim: request-count " + code + " ");
 }
 
 bool SimIsRunning(SimProcess &sim)

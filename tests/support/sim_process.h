@@ -47,6 +47,9 @@ bool WaitForSimBack(SimProcess &sim, double timeoutSeconds);
 // The simulator's count of auto-send frames pushed since its start ("push-count"
 // control line); -1 when it does not answer.
 long long SimPushCount(SimProcess &sim);
+// The simulator's count of intact requests with this command code since its start
+// ("request-count CODE"); -1 when it does not answer.
+long long SimRequestCount(SimProcess &sim, int command);
 bool SimIsRunning(SimProcess &sim);
 // SIGTERM, then SIGKILL after the grace period; reaps the child. Returns exitStatus.
 int StopSim(SimProcess &sim, double graceSeconds = 3.0);

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -149,6 +150,36 @@ bool RightClick(int panel, int control)
 bool RightDoubleClick(int panel, int control)
 {
     return MouseOnCtrl(panel, control, Qt::RightButton, true);
+}
+
+bool TurnWheel(int panel, int control, QPoint at, int notches, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *widget = RequireCtrl(panel, control);
+    if (!widget || !EnsureWindowShown(widget))
+        return false;
+    const QPoint global = widget->mapToGlobal(at);
+    QWheelEvent event(QPointF(at), QPointF(global), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      modifiers, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &event);
+    QApplication::processEvents();
+    return true;
+}
+
+bool MiddleDrag(int panel, int control, QPoint from, QPoint to)
+{
+    QWidget *widget = RequireCtrl(panel, control);
+    if (!widget || !EnsureWindowShown(widget))
+        return false;
+    QWidget *window = widget->window();
+    QWindow *handle = window->windowHandle();
+    const QPoint start = widget->mapTo(window, from);
+    const QPoint end = widget->mapTo(window, to);
+    QTest::mousePress(handle, Qt::MiddleButton, Qt::NoModifier, start);
+    QTest::mouseMove(handle, (start + end) / 2);
+    QTest::mouseMove(handle, end);
+    QTest::mouseRelease(handle, Qt::MiddleButton, Qt::NoModifier, end);
+    QApplication::processEvents();
+    return true;
 }
 
 bool RightDoubleClickPanel(int panel)

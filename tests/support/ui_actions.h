@@ -5,6 +5,7 @@
 // mapping of input to events is what a test exercises. The panel must be displayed.
 // Each action reports a test failure and returns false when its widget is missing.
 
+#include <QPoint>
 #include <Qt>
 
 #include <string>
@@ -17,6 +18,12 @@ bool LeftClick(int panel, int control);
 bool LeftDoubleClick(int panel, int control);
 bool RightClick(int panel, int control);
 bool RightDoubleClick(int panel, int control);
+// Turns the mouse wheel by whole notches (positive: away from the operator) over the
+// point `at` of the control's widget.
+bool TurnWheel(int panel, int control, QPoint at, int notches,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Drags with the middle button from one point of the control's widget to another.
+bool MiddleDrag(int panel, int control, QPoint from, QPoint to);
 // Right double click on an empty spot of the panel (its top left corner area).
 bool RightDoubleClickPanel(int panel);
 // Opens the ring's list and picks the item with this value.

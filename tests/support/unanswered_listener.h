@@ -1,5 +1,6 @@
 #pragma once
-// A test's stand-in for a host that cannot be reached.
+// A test's stand-in for a host that cannot be reached, and a loopback port that nobody
+// listens on.
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -40,3 +41,17 @@ struct UnansweredListener {
         close(listenFd);
     }
 };
+
+// A loopback port that nobody listens on (free for a server a test starts there).
+inline int ClosedLoopbackPort()
+{
+    int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    bind(fd, (sockaddr *)&address, sizeof address);
+    getsockname(fd, (sockaddr *)&address, &length);
+    close(fd);
+    return ntohs(address.sin_port);
+}

@@ -239,7 +239,12 @@ const std::vector<std::vector<std::set<int>>> kAlternatives = {
     {{DATATAB1_SIGCHART}, {DATATAB1_EVAL1CHART, DATATAB1_EVAL2CHART}},
     // Threshold chart 1 shrinks to the upper half when chart 2 is shown.
     {{DATATAB1_EVAL1CHART}, {DATATAB1_EVAL2CHART}},
+    // The statistics lines go with their charts.
+    {{DATATAB1_SIGSTATS}, {DATATAB1_EVAL1STATS, DATATAB1_EVAL2STATS}},
+    {{DATATAB1_EVAL1STATS}, {DATATAB1_EVAL2STATS}},
     {{GRAPHP_CH0GRAPH}, {GRAPHP_SIGGRAPH}, {GRAPHP_TEMPGRAPH}},
+    // CANCEL takes the place of OPEN RECORDING while a record file is read.
+    {{GRAPHP_OPENREC}, {GRAPHP_CANCELREAD}},
 };
 
 bool AreAlternatives(int a, int b)

@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 
 namespace
@@ -182,6 +183,64 @@ TEST_F(RuntimeGraphs, ClicksOnChartsAreTheChartsOnly)
     EXPECT_TRUE(EventsOf(0).empty());
     RightClick(panel, GRAPH);
     EXPECT_EQ(CountEvents(GRAPH, EVENT_RIGHT_CLICK), 1);
+}
+
+TEST_F(RuntimeGraphs, OperatorViewChangesRaiseZoomEventsBesideTheClicks)
+{
+    const QPoint middle = Chart(CHART)->plotArea().center();
+    TurnWheel(panel, CHART, middle, 2);
+    MiddleDrag(panel, CHART, middle, middle + QPoint(30, 0));
+    LeftClick(panel, CHART);
+    TurnWheel(panel, GRAPH, Graph()->plotArea().center(), 1, Qt::ShiftModifier);
+    std::vector<int> kinds;
+    for (const RecordedEvent &e : RecordedEvents())
+        if (e.event == EVENT_ZOOM)
+            kinds.push_back(e.control * 100 + e.data1);
+    ASSERT_GE(kinds.size(), 3u);
+    EXPECT_EQ(kinds.front(), CHART * 100 + ZOOM_WHEEL_X);
+    EXPECT_EQ(kinds[1], CHART * 100 + ZOOM_PAN);
+    EXPECT_EQ(kinds.back(), GRAPH * 100 + ZOOM_WHEEL_Y);
+    EXPECT_EQ(CountEvents(CHART, EVENT_LEFT_CLICK), 1) << "a middle press is no click";
+    EXPECT_EQ(CountEvents(CHART, EVENT_LEFT_DOUBLE_CLICK), 0);
+
+    EXPECT_EQ(SetCtrlAttribute(panel, EVAL, ATTR_CHART_PAUSED, 1), 0);
+    int paused = 0;
+    GetCtrlAttribute(panel, EVAL, ATTR_CHART_PAUSED, &paused);
+    EXPECT_EQ(paused, 1);
+    EXPECT_TRUE(Chart(EVAL)->isPaused());
+    EXPECT_EQ(SetCtrlAttribute(panel, GRAPH, ATTR_CHART_PAUSED, 1), 0);
+    EXPECT_TRUE(Graph()->isPaused());
+    SetCtrlAttribute(panel, GRAPH, ATTR_CHART_PAUSED, 0);
+    EXPECT_FALSE(Graph()->isPaused());
+}
+
+TEST_F(RuntimeGraphs, StatisticsOfTracesAndPlotsInView)
+{
+    const double history[8] = {1, 10, 2, 20, 3, 30, 4, 40};
+    PlotStripChart(panel, EVAL, history, 6, 0, 0, VAL_DOUBLE);
+    ChartStatistics stats{};
+    ASSERT_EQ(GetChartStatistics(panel, EVAL, 6, &stats), 0);
+    EXPECT_EQ(stats.count, 1);
+    EXPECT_DOUBLE_EQ(stats.mean, 30.0);
+    EXPECT_DOUBLE_EQ(stats.stdDev, 0.0);
+    EXPECT_LT(GetChartStatistics(panel, EVAL, 7, &stats), 0);
+    EXPECT_LT(GetChartStatistics(panel, EVAL, 0, &stats), 0);
+
+    const uint16_t block[5] = {65535, 1, 2, 3, 60000};
+    const int plot = PlotY(panel, GRAPH, block, 5, VAL_UNSIGNED_SHORT_INTEGER, VAL_THIN_LINE, VAL_NO_POINT,
+                           VAL_SOLID, 1, VAL_GREEN);
+    SetAxisScalingMode(panel, GRAPH, VAL_XAXIS, VAL_MANUAL, 0.5, 3.5);
+    ASSERT_EQ(GetChartStatistics(panel, GRAPH, plot, &stats), 0);
+    EXPECT_EQ(stats.count, 3);
+    EXPECT_DOUBLE_EQ(stats.min, 1.0);
+    EXPECT_DOUBLE_EQ(stats.max, 3.0);
+    EXPECT_DOUBLE_EQ(stats.mean, 2.0);
+    EXPECT_DOUBLE_EQ(stats.stdDev, std::sqrt(2.0 / 3.0));
+    SetAxisScalingMode(panel, GRAPH, VAL_XAXIS, VAL_MANUAL, 0.0, 4.0);
+    GetChartStatistics(panel, GRAPH, plot, &stats);
+    EXPECT_DOUBLE_EQ(stats.max, 65535.0) << "unsigned samples stay unsigned";
+    EXPECT_LT(GetChartStatistics(panel, GRAPH, plot + 1, &stats), 0);
+    EXPECT_LT(GetChartStatistics(panel, GRAPH, plot, nullptr), 0);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "graph_axis.h"
 #include "ui/graph_widget.h"
 #include "ui/userint.h"
 
@@ -51,19 +52,6 @@ std::vector<double> Ramp(int count, double start, double step)
     return values;
 }
 
-struct Range {
-    int mode = -1;
-    double min = 0.0;
-    double max = 0.0;
-};
-
-Range AxisOf(const GraphWidget &graph, int axis)
-{
-    Range range;
-    graph.axisScaling(axis, &range.mode, &range.min, &range.max);
-    return range;
-}
-
 // True when a pixel within one of the spot has the colour (aliased lines may land on
 // either side of a fractional coordinate).
 bool ColourNear(const QImage &image, QPointF spot, QRgb colour)
@@ -111,7 +99,7 @@ TEST(GraphWidget, AutoscaleFollowsTheDataAndManualRangesAreKept)
     graph.setAxisScaling(VAL_XAXIS, VAL_AUTOSCALE, 0, 0);
     graph.setAxisScaling(VAL_LEFT_YAXIS, VAL_AUTOSCALE, 0, 0);
     graph.addPlot(Ramp(128, 0, 1), Ramp(128, 100, 20), VAL_GREEN, VAL_THIN_LINE, VAL_NO_POINT, VAL_SOLID);
-    Range x = AxisOf(graph, VAL_XAXIS), y = AxisOf(graph, VAL_LEFT_YAXIS);
+    AxisShown x = AxisOf(graph, VAL_XAXIS), y = AxisOf(graph, VAL_LEFT_YAXIS);
     EXPECT_EQ(x.mode, VAL_AUTOSCALE);
     EXPECT_LE(x.min, 0.0);
     EXPECT_GE(x.max, 127.0);
@@ -132,7 +120,7 @@ TEST(GraphWidget, AutoscaleFollowsTheDataAndManualRangesAreKept)
     // A single point still gets an axis of some width around it.
     GraphWidget single;
     single.addPlot({0, 0}, {2000, 2000}, VAL_GREEN, VAL_THIN_LINE, VAL_NO_POINT, VAL_SOLID);
-    const Range flat = AxisOf(single, VAL_LEFT_YAXIS);
+    const AxisShown flat = AxisOf(single, VAL_LEFT_YAXIS);
     EXPECT_LT(flat.min, 2000.0);
     EXPECT_GT(flat.max, 2000.0);
 
@@ -251,7 +239,7 @@ TEST(GraphWidget, CtrlDragZoomsToTheRectangleAndPlainDragDoesNot)
     QTest::mouseMove(graph, shown.at(20, 3000));
     QTest::mouseRelease(graph, Qt::LeftButton, Qt::ControlModifier, shown.at(20, 3000));
     ASSERT_EQ(zoomed.count(), 1);
-    const Range x = AxisOf(*graph, VAL_XAXIS), y = AxisOf(*graph, VAL_LEFT_YAXIS);
+    const AxisShown x = AxisOf(*graph, VAL_XAXIS), y = AxisOf(*graph, VAL_LEFT_YAXIS);
     EXPECT_EQ(x.mode, VAL_MANUAL);
     EXPECT_EQ(y.mode, VAL_MANUAL);
     EXPECT_NEAR(x.min, 20, 1.5 * shown.xPerPixel());
