@@ -134,6 +134,3 @@ int LocateCom(int *reserved, int ports[], int maxPorts)
             ports[count++] = port;
     return count;
 }
-
-    return 0;
-}
