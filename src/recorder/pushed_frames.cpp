@@ -148,27 +148,28 @@ int StartPushStream(int command, unsigned parameter)
 
 int TakePushedFrame(int command, unsigned char *payload, int size)
 {
-    for (;;) {
-        StreamWait wait = WaitForStream(kFrameHeaderSize, false);
-        if (wait != BYTES_THERE)
-            return wait == WAIT_STOPPED ? 0 : -1;
-        if (CheckHeaderCRC() != LINK_OK)
-            return -1;
-        if (g_link.replyCommand == kErrorReplyCommand && CheckErrorFrame() < 0)
-            return -1;
-        int frameSize = kFrameHeaderSize + g_link.replyLength;
-        if (WaitForStream(frameSize, true) != BYTES_THERE)
-            return -1;
-        if (crc8Update(g_link.receiveBuffer, kFrameHeaderSize, g_link.replyLength, kCrc8Table) !=
-            g_link.replyDataCrc) {
-            ReportLinkFailure(kTxtBadData);
-            return -1;
-        }
-        bool wanted = g_link.replyCommand == command && g_link.replyLength >= size;
-        if (wanted)
-            std::memcpy(payload, g_link.receiveBuffer + kFrameHeaderSize, (size_t)size);
-        DropStreamBytes(frameSize);
-        if (wanted)
-            return 1;
+    StreamWait wait = WaitForStream(kFrameHeaderSize, false);
+    if (wait != BYTES_THERE)
+        return wait == WAIT_STOPPED ? PUSHED_FRAME_STOPPED : PUSHED_FRAME_FAILED;
+    if (CheckHeaderCRC() != LINK_OK)
+        return PUSHED_FRAME_FAILED;
+    if (g_link.replyCommand == kErrorReplyCommand && CheckErrorFrame() < 0)
+        return PUSHED_FRAME_FAILED;
+    int frameSize = kFrameHeaderSize + g_link.replyLength;
+    if (WaitForStream(frameSize, true) != BYTES_THERE)
+        return PUSHED_FRAME_FAILED;
+    if (crc8Update(g_link.receiveBuffer, kFrameHeaderSize, g_link.replyLength, kCrc8Table) !=
+        g_link.replyDataCrc) {
+        ReportLinkFailure(kTxtBadData);
+        return PUSHED_FRAME_FAILED;
     }
+    int outcome = PUSHED_FRAME_TAKEN;
+    if (g_link.replyCommand != command)
+        outcome = PUSHED_FRAME_FOREIGN;
+    else if (g_link.replyLength < size)
+        outcome = PUSHED_FRAME_SHORT;
+    else
+        std::memcpy(payload, g_link.receiveBuffer + kFrameHeaderSize, (size_t)size);
+    DropStreamBytes(frameSize);
+    return outcome;
 }

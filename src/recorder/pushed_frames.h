@@ -9,8 +9,15 @@
 // Frames left over from an earlier push are passed over. Returns 1, or -1 after a
 // failure the link has reported.
 int StartPushStream(int command, unsigned parameter);
-// Waits for the next pushed frame and checks it. Returns 1 with the frame's payload
-// (at least `size` bytes of a frame of command `command`) copied to `payload`, 0 when
-// the recording was stopped while waiting, -1 after a failure the link has reported.
-// Frames of other commands or shorter ones are passed over.
+enum PushedFrame {
+    PUSHED_FRAME_FAILED = -1, // a failure the link has reported
+    PUSHED_FRAME_STOPPED = 0, // the recording was stopped while waiting
+    PUSHED_FRAME_TAKEN = 1,   // the payload is copied
+    PUSHED_FRAME_SHORT = 2,   // an intact frame of `command` with fewer than `size` bytes
+    PUSHED_FRAME_FOREIGN = 3, // an intact frame of another command
+};
+// Waits for the next pushed frame and checks it. PUSHED_FRAME_TAKEN copies the frame's
+// payload (at least `size` bytes of a frame of command `command`) to `payload`. A
+// refused frame is taken off the stream; its header fields stay in the link state
+// (replyCommand, replyLength) for the caller to count and name.
 int TakePushedFrame(int command, unsigned char *payload, int size);

@@ -37,16 +37,23 @@ bool CountReached()
     return ReadRecordMode() == REC_MODE_COUNTED && g_recorder.recorded >= g_recorder.values;
 }
 
-void RequestOneFrame()
+// False for a reply too short to be a live frame: no row, counted as not written.
+bool RequestOneFrame()
 {
     g_link.currentCommand = ORDER_READ_DATA_FRAME;
     FillTxBuf(ORDER_READ_DATA_FRAME, 0, 0);
-    if (DataExchange(kFrameHeaderSize) == LINK_OK && g_link.replyLength >= kLiveFrameBytes)
-        TakeRecordedFrame(ReplyData());
+    if (DataExchange(kFrameHeaderSize) != LINK_OK)
+        return true;
+    if (g_link.replyLength < kLiveFrameBytes) {
+        CountRefusedFrame(REFUSED_SHORT_FRAME, g_link.replyLength);
+        return false;
+    }
+    TakeRecordedFrame(ReplyData());
+    return true;
 }
 
-// Counts the request whether or not a frame came: a failed exchange has ended the
-// recording already.
+// Counts the request whether or not a frame came (a failed exchange has ended the
+// recording already), but never a refused one.
 void CountFrame()
 {
     if (ReadRecordMode() == REC_MODE_COUNTED) {
@@ -88,8 +95,8 @@ void RecordFrame(void)
     // wrap of a counter can ever let a counted recording run on.
     while (LoopRunning(LOOP_LIVE) && !CountReached()) {
         g_recorder.cycleStart = Timer();
-        RequestOneFrame();
-        CountFrame();
+        if (RequestOneFrame())
+            CountFrame();
         if (!WaitForNextCycle())
             break;
     }

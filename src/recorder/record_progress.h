@@ -22,6 +22,13 @@ bool LiveFrameArrived(void);
 // screen's pace (display_pace.h). `payload` holds at least the 22 bytes of a live
 // frame.
 void TakeRecordedFrame(const unsigned char *payload);
+// A frame the sensor sent that no row can be made of: counted as not written (never as
+// recorded) and, the first time in a recording, named in the status box.
+enum RefusedFrame {
+    REFUSED_SHORT_FRAME,   // `detail`: its data bytes, fewer than a live frame's 22
+    REFUSED_FOREIGN_FRAME, // `detail`: the command it echoes, not the live request's
+};
+void CountRefusedFrame(RefusedFrame kind, int detail);
 // When a recording ends: the frame taken last, if the pace held it back.
 void ShowHeldBackRecordedFrame(void);
 

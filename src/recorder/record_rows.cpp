@@ -2,6 +2,7 @@
 #include "app/app_state.h"
 #include "app/language.h"
 #include "app/long_operation.h"
+#include "app/status_box.h"
 #include "live/display_pace.h"
 #include "live/graph_panel.h"
 #include "live/live_display.h"
@@ -119,9 +120,11 @@ void StartRecordingCounts(void)
 {
     g_recorder.recorded = 0;
     g_recorder.frameCounter = 0;
-    g_recorder.rowsWritten = 0;
     g_recorder.rowsNotWritten = 0;
     g_recorder.rowsWritten = 0;
+    g_recorder.framesRefused = 0;
+    g_recorder.shortFrameReported = false;
+    g_recorder.foreignFrameReported = false;
     g_recorder.diskFull = false;
     ShowRowsNotWritten();
     StartRecordSplit();
@@ -152,6 +155,21 @@ void TakeRecordedFrame(const unsigned char *payload)
     RecordRow();
 }
 
+void CountRefusedFrame(RefusedFrame kind, int detail)
+{
+    ++g_recorder.framesRefused;
+    CountRowNotWritten();
+    bool &reported =
+        kind == REFUSED_SHORT_FRAME ? g_recorder.shortFrameReported : g_recorder.foreignFrameReported;
+    if (reported)
+        return;
+    reported = true;
+    char line[256];
+    std::snprintf(line, sizeof line,
+                  Tr(kind == REFUSED_SHORT_FRAME ? kTxtRecShortFrame : kTxtRecForeignFrame), detail);
+    AppendStatusText(line);
+}
+
 void ShowHeldBackRecordedFrame(void)
 {
     if (FrameHeldBack())
@@ -172,7 +190,13 @@ void ShowRecordingResult(void)
     } else {
         std::snprintf(message, sizeof message, Tr(kTxtRecRowsNotWritten),
                       (unsigned long long)g_recorder.rowsNotWritten);
-        ShowResult(message + FileList());
+        std::string text = message;
+        if (g_recorder.framesRefused > 0) {
+            std::snprintf(message, sizeof message, Tr(kTxtRecFramesRefused),
+                          (unsigned long long)g_recorder.framesRefused);
+            text += message;
+        }
+        ShowResult(text + FileList());
     }
 }
 

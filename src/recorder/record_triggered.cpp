@@ -29,6 +29,28 @@ bool TransportStillOpen()
     return g_link.protocol != PROTOCOL_TCP || g_link.tcpConnected;
 }
 
+// One pushed frame into the file, or counted as not written when no row can be made
+// of it. False when the recording ends (stopped, or a failure of the link).
+bool TakeNextPushedFrame()
+{
+    unsigned char payload[kLiveFrameBytes];
+    switch (TakePushedFrame(ORDER_READ_DATA_FRAME, payload, kLiveFrameBytes)) {
+    case PUSHED_FRAME_TAKEN:
+        ++g_recorder.frameCounter;
+        TakeRecordedFrame(payload);
+        ShowFrameCounter();
+        return true;
+    case PUSHED_FRAME_SHORT:
+        CountRefusedFrame(REFUSED_SHORT_FRAME, g_link.replyLength);
+        return true;
+    case PUSHED_FRAME_FOREIGN:
+        CountRefusedFrame(REFUSED_FOREIGN_FRAME, g_link.replyCommand);
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 void TriggeredRecord(void)
@@ -45,11 +67,7 @@ void TriggeredRecord(void)
         EndLoop(LOOP_LIVE);
         return;
     }
-    unsigned char payload[kLiveFrameBytes];
-    while (LoopRunning(LOOP_LIVE) && TakePushedFrame(ORDER_READ_DATA_FRAME, payload, kLiveFrameBytes) == 1) {
-        ++g_recorder.frameCounter;
-        TakeRecordedFrame(payload);
-        ShowFrameCounter();
+    while (LoopRunning(LOOP_LIVE) && TakeNextPushedFrame()) {
         if (g_recorder.triggeredLimit > 0 && g_recorder.frameCounter >= g_recorder.triggeredLimit)
             break;
     }

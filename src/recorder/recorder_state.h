@@ -18,7 +18,13 @@ struct RecorderState {
     uint64_t recorded;       // rows of the current counted or manual run
     uint64_t frameCounter;   // rows of the current open-ended or triggered run
     uint64_t rowsNotWritten; // rows of the current run that the file did not take
-    double cycleStart;       // Timer() at the start of the current request
+    // Frames of the current run that a row could not be made of (too short, or for
+    // another request); counted in rowsNotWritten too. Each kind is named in the
+    // status box once per recording.
+    uint64_t framesRefused;
+    bool shortFrameReported;
+    bool foreignFrameReported;
+    double cycleStart; // Timer() at the start of the current request
 
     uint64_t rowsWritten; // rows of the current recording written whole, in all its files
     bool diskFull;        // the disk filled: the current recording stopped at once

@@ -60,6 +60,17 @@ const TextPair kHelpDispRemaining = {"Zeigt an wie viele Werte noch aufgenommen 
 
 const TextPair kTxtRecSavedInFiles = {"Datei wurde gespeichert! \nDie Aufzeichnung steht in diesen Dateien:",
                                       "File has been saved! \nThe recording is in these files:"};
+const TextPair kTxtRecFramesRefused = {
+    " \n%llu davon waren Datenframes des Sensors, aus denen keine Zeile werden konnte (zu kurz oder keine "
+    "Live-Daten).",
+    " \n%llu of them were data frames of the sensor that no row could be made of (too short, or no live "
+    "data)."};
+const TextPair kTxtRecShortFrame = {
+    "Rekorder: Ein Datenframe des Sensors mit %d statt 22 Datenbytes wurde nicht aufgezeichnet.\n",
+    "Recorder: a data frame of the sensor with %d instead of 22 data bytes was not recorded.\n"};
+const TextPair kTxtRecForeignFrame = {
+    "Rekorder: Ein Frame des Sensors zu Befehl %d statt zu den Live-Daten (8) wurde nicht aufgezeichnet.\n",
+    "Recorder: a frame of the sensor for command %d instead of live data (8) was not recorded.\n"};
 const TextPair kTxtRecDiskFull = {
     "Der Datentraeger ist voll! \nDie Aufzeichnung wurde nach %llu geschriebenen Zeilen angehalten. \nDie "
     "Datei %s enthaelt jede Zeile bis dahin vollstaendig.",

@@ -12,6 +12,12 @@ extern const TextPair kTxtRecRightFileName;
 extern const TextPair kTxtRecFileSaved;
 // printf format with the number of rows not written (unsigned long long)
 extern const TextPair kTxtRecRowsNotWritten;
+// printf format with the number of frames among them that no row could be made of
+extern const TextPair kTxtRecFramesRefused;
+// Status box, once per recording: printf format with the frame's data bytes, or with
+// the command it echoes
+extern const TextPair kTxtRecShortFrame;
+extern const TextPair kTxtRecForeignFrame;
 extern const TextPair kTxtRecHeaderNotWritten;
 extern const TextPair kTxtRecManualRowNotWritten;
 extern const TextPair kTxtRecNoFrameYet;
