@@ -1,10 +1,11 @@
-// Writing a store to a file. The file is replaced as a whole: the text goes to a
+// Writing a store, or any text, to a file. The file is replaced as a whole: the text goes to a
 // temporary file beside the target, which is flushed to the disk and then renamed over
 // the target, so that a failure at any point leaves the old file exactly as it was. A
 // writer killed between the two steps leaves its temporary file behind; the next
 // successful write of the same file removes it.
 
 #include "inistore/ini_internal.h"
+#include "inistore/whole_file.h"
 
 #include <cerrno>
 #include <climits>
@@ -30,6 +31,7 @@ struct FileSink {
     int fd = -1;
     char buffer[kWriteBufferSize];
     size_t used = 0;
+    int systemError = 0; // errno of the first step that failed
 };
 
 struct Target {
@@ -40,6 +42,14 @@ struct Target {
 };
 
 } // namespace
+
+// The result of a failed step; its errno is kept for the caller.
+static int FailedStep(FileSink *sink, int error)
+{
+    if (sink->systemError == 0)
+        sink->systemError = error;
+    return IniResultFromErrno(error);
+}
 
 int IniResultFromErrno(int error)
 {
@@ -66,7 +76,7 @@ static int FlushSink(FileSink *sink)
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            return IniResultFromErrno(written < 0 ? errno : EIO);
+            return FailedStep(sink, written < 0 ? errno : EIO);
         done += static_cast<size_t>(written);
     }
     sink->used = 0;
@@ -127,16 +137,16 @@ static std::string ResolveLink(const char *path)
 }
 
 // The target must be a writable regular file, or not exist yet.
-static int CheckTarget(const char *path, Target *target)
+static int CheckTarget(const char *path, Target *target, FileSink *sink)
 {
     target->path = ResolveLink(path);
     if (stat(target->path.c_str(), &target->info) != 0)
-        return errno == ENOENT ? INI_OK : IniResultFromErrno(errno);
+        return errno == ENOENT ? INI_OK : FailedStep(sink, errno);
     target->exists = true;
     if (!S_ISREG(target->info.st_mode))
-        return INI_ERR_IO;
+        return FailedStep(sink, EISDIR);
     if (access(target->path.c_str(), W_OK) != 0)
-        return IniResultFromErrno(errno);
+        return FailedStep(sink, errno);
     return INI_OK;
 }
 
@@ -167,16 +177,17 @@ static std::string TemporaryPrefix(const Target &target)
     return "." + FileNameOf(target.path).substr(0, kTempNameLimit) + ".tmp-";
 }
 
-static int CreateTemporaryFile(const Target &target, std::string *tempPath, int *fd)
+// Created exclusively, so it can never be a file of anybody else's.
+static int CreateTemporaryFile(const Target &target, std::string *tempPath, FileSink *sink)
 {
     *tempPath = DirectoryOf(target.path) + "/" + TemporaryPrefix(target) + "XXXXXX";
     std::vector<char> pattern(tempPath->begin(), tempPath->end());
     pattern.push_back('\0');
-    *fd = mkostemp(pattern.data(), O_CLOEXEC);
-    if (*fd < 0)
-        return IniResultFromErrno(errno);
+    sink->fd = mkostemp(pattern.data(), O_CLOEXEC);
+    if (sink->fd < 0)
+        return FailedStep(sink, errno);
     tempPath->assign(pattern.data());
-    CopyOwnerAndMode(*fd, target);
+    CopyOwnerAndMode(sink->fd, target);
     return INI_OK;
 }
 
@@ -218,47 +229,78 @@ static void RemoveLeftovers(const Target &target)
         unlink(path.c_str());
 }
 
-static int WriteAndCommit(IniText store, FileSink *sink, const std::string &tempPath, const Target &target)
+using FillFile = int (*)(void *context, FileSink *sink);
+
+static int WriteAndCommit(FillFile fill, void *context, FileSink *sink, const std::string &tempPath,
+                          const Target &target)
 {
-    int result = Ini_WriteGeneric(store, WriteLineToFile, sink);
+    int result = fill(context, sink);
     if (result == INI_OK)
         result = FlushSink(sink);
     if (result == INI_OK && fsync(sink->fd) != 0)
-        result = IniResultFromErrno(errno);
+        result = FailedStep(sink, errno);
     const int closed = close(sink->fd);
     sink->fd = -1;
     if (result == INI_OK && closed != 0)
-        result = IniResultFromErrno(errno);
+        result = FailedStep(sink, errno);
     if (result == INI_OK && rename(tempPath.c_str(), target.path.c_str()) != 0)
-        result = IniResultFromErrno(errno);
+        result = FailedStep(sink, errno);
     return result;
 }
 
-int Ini_WriteToFile(IniText store, const char *path)
+static int ReplaceFile(const char *path, FillFile fill, void *context, int *systemError)
 {
-    if (store == nullptr)
-        return INI_ERR_NULL_STORE;
     if (path == nullptr || path[0] == '\0')
         return INI_ERR_IO;
     try {
         Target target;
-        int result = CheckTarget(path, &target);
-        if (result != INI_OK)
-            return result;
         std::unique_ptr<FileSink> sink(new FileSink);
+        int result = CheckTarget(path, &target, sink.get());
         std::string tempPath;
-        result = CreateTemporaryFile(target, &tempPath, &sink->fd);
+        if (result == INI_OK)
+            result = CreateTemporaryFile(target, &tempPath, sink.get());
+        if (result == INI_OK) {
+            result = WriteAndCommit(fill, context, sink.get(), tempPath, target);
+            if (result != INI_OK)
+                unlink(tempPath.c_str());
+        }
+        if (systemError)
+            *systemError = sink->systemError;
         if (result != INI_OK)
             return result;
-        result = WriteAndCommit(store, sink.get(), tempPath, target);
-        if (result != INI_OK) {
-            unlink(tempPath.c_str());
-            return result;
-        }
         RemoveLeftovers(target);
         SyncDirectory(DirectoryOf(target.path));
         return INI_OK;
     } catch (const std::bad_alloc &) {
         return INI_ERR_OUT_OF_MEMORY;
     }
+}
+
+static int WriteStore(void *store, FileSink *sink)
+{
+    return Ini_WriteGeneric(static_cast<IniText>(store), WriteLineToFile, sink);
+}
+
+struct TextToWrite {
+    const char *data;
+    size_t size;
+};
+
+static int WriteText(void *text, FileSink *sink)
+{
+    const TextToWrite *whole = static_cast<const TextToWrite *>(text);
+    return AppendToSink(sink, whole->data, whole->size);
+}
+
+int Ini_WriteToFile(IniText store, const char *path)
+{
+    if (store == nullptr)
+        return INI_ERR_NULL_STORE;
+    return ReplaceFile(path, WriteStore, store, nullptr);
+}
+
+int ReplaceFileWithText(const char *path, const std::string &text, int *systemError)
+{
+    TextToWrite whole = {text.data(), text.size()};
+    return ReplaceFile(path, WriteText, &whole, systemError);
 }

@@ -2,6 +2,7 @@
 #include "recorder/record_file.h"
 
 #include "app/language.h"
+#include "inistore/whole_file.h"
 #include "recorder/recorder_texts.h"
 
 #include <cerrno>
@@ -17,7 +18,6 @@ namespace
 
 // The program title that heads every record file.
 constexpr const char *kRecordFileTitle = "CHROMIX1 Scope V3.1";
-constexpr const char *kTemporarySuffix = ".part";
 
 std::string Format(const char *format, const char *a, const char *b)
 {
@@ -43,16 +43,6 @@ bool WriteAndClose(std::FILE *file, const std::string &text, int *error)
         ok = false;
     }
     return ok;
-}
-
-bool WriteNewFile(const std::string &path, const std::string &text, int *error)
-{
-    std::FILE *file = std::fopen(path.c_str(), "wb");
-    if (!file) {
-        Keep(error, errno);
-        return false;
-    }
-    return WriteAndClose(file, text, error);
 }
 
 } // namespace
@@ -123,21 +113,11 @@ bool AppendWhole(const char *path, const std::string &text, int *error)
 
 bool ReplaceFileWith(const char *path, const std::string &text, int *error)
 {
+    int systemError = 0;
+    bool replaced = ReplaceFileWithText(path, text, &systemError) == 0;
     if (error)
-        *error = 0;
-    std::string temporary = std::string(path) + kTemporarySuffix;
-    std::error_code failure;
-    if (!WriteNewFile(temporary, text, error)) {
-        std::filesystem::remove(temporary, failure);
-        return false;
-    }
-    std::filesystem::rename(temporary, path, failure);
-    if (failure) {
-        Keep(error, failure.value());
-        std::filesystem::remove(temporary, failure);
-        return false;
-    }
-    return true;
+        *error = replaced ? 0 : (systemError != 0 ? systemError : EIO);
+    return replaced;
 }
 
 bool FileCannotGrow(int error)

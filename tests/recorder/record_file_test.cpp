@@ -84,6 +84,8 @@ TEST_F(RecorderTest, SelectingAFileWritesItsHeaderAndAnExistingOneAsksFirst)
     EXPECT_EQ(g_app.recorderFilePath, before);
 
     WriteWholeFile(recordFile, "old rows\r\n");
+    // A file of the operator's beside it, named as a temporary name could be.
+    WriteWholeFile(recordFile + ".part", "the operator's own\r\n");
     SelectFile(recordFile, false);
     EXPECT_EQ(script->Requests().back().message,
               "File already exists! \nDo you want to select existing file?");
@@ -99,7 +101,11 @@ TEST_F(RecorderTest, SelectingAFileWritesItsHeaderAndAnExistingOneAsksFirst)
     char shown[MAX_PATHNAME_LEN] = "";
     GetCtrlVal(Page(), TABREC_FILEPATH, shown, MAX_PATHNAME_LEN);
     EXPECT_EQ(shown, recordFile);
-    EXPECT_FALSE(std::filesystem::exists(recordFile + ".part"));
+    EXPECT_EQ(ReadWholeFile(recordFile + ".part"), "the operator's own\r\n");
+    int namedLikeIt = 0;
+    for (const auto &entry : std::filesystem::directory_iterator(dir))
+        namedLikeIt += entry.path().filename().string().find("record.dat") != std::string::npos;
+    EXPECT_EQ(namedLikeIt, 2) << "a temporary file was left behind";
 }
 
 TEST_F(RecorderTest, AFileThatCannotTakeTheHeaderIsNotSelectedAndAnOldOneStays)
@@ -107,12 +113,19 @@ TEST_F(RecorderTest, AFileThatCannotTakeTheHeaderIsNotSelectedAndAnOldOneStays)
     StartWithSim();
     SelectFile(recordFile);
     ASSERT_EQ(g_app.recorderFilePath, recordFile);
-    // The replacement cannot be written beside the file (its temporary name is taken
-    // by a directory): the old file and the old selection stay.
+    // The replacement cannot be written whole (the process may write no file beyond 20
+    // bytes): the old file and the old selection stay.
     std::string keptFile = dir + "/kept.dat";
     WriteWholeFile(keptFile, "kept\r\n");
-    std::filesystem::create_directory(keptFile + ".part");
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved;
+    limit.rlim_cur = 20;
+    setrlimit(RLIMIT_FSIZE, &limit);
     SelectFile(keptFile, true);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
     EXPECT_EQ(Messages().back(),
               "The record file could not be written! \nThe previous record file stays selected.");
     EXPECT_EQ(ReadWholeFile(keptFile), "kept\r\n");
