@@ -50,25 +50,35 @@ void ShowBlockProgress(int block)
     ShowProgress(text);
 }
 
-int WriteConvDataBlock(const short data[kConvDataValues], int block)
+enum BlockWrite {
+    BLOCK_WRITTEN,     // prepare and data acknowledged
+    BLOCK_NOT_SENT,    // the prepare failed: the block's data never left
+    BLOCK_UNCONFIRMED, // the data went out, its acknowledgement did not come back intact
+};
+
+BlockWrite WriteConvDataBlock(const short data[kConvDataValues], int block)
 {
     unsigned address = BlockAddress(block);
     if (Exchange(ORDER_CONV_DATA_PREPARE, address, 0) != LINK_OK)
-        return LINK_FAILED;
+        return BLOCK_NOT_SENT;
     unsigned char *payload = RequestPayload();
     for (int i = 0; i < kConvDataBlockValues; ++i)
         PutLe16(payload + 2 * i, (unsigned short)data[block * kConvDataBlockValues + i]);
-    return Exchange(ORDER_CONV_DATA_WRITE, address, kConvBlockBytes);
+    return Exchange(ORDER_CONV_DATA_WRITE, address, kConvBlockBytes) == LINK_OK ? BLOCK_WRITTEN
+                                                                                : BLOCK_UNCONFIRMED;
 }
 
-// The sensor now holds new blocks in front and old ones behind: the operator must know.
-void ReportBlocksWritten(int written)
+// Only what is known: the blocks the sensor acknowledged, and whether the block in
+// flight was sent (its acknowledgement may be lost although the sensor stored it).
+void ReportBlocksWritten(int acknowledged, BlockWrite inFlight)
 {
-    char text[256];
-    if (written == 0)
-        std::snprintf(text, sizeof text, "%s", Tr(kTxtNoBlockWritten));
-    else
-        std::snprintf(text, sizeof text, Tr(kTxtBlocksPartlyWritten), written, kConvDataBlocks);
+    char text[512];
+    char blockText[256];
+    std::snprintf(blockText, sizeof blockText,
+                  Tr(inFlight == BLOCK_NOT_SENT ? kTxtConvBlockNotSent : kTxtConvBlockUnconfirmed),
+                  acknowledged + 1);
+    std::snprintf(text, sizeof text, Tr(kTxtConvBlocksAcknowledged), acknowledged, kConvDataBlocks,
+                  blockText);
     AppendStatusText(text);
 }
 
@@ -123,15 +133,17 @@ int SaveConvDataToEE(void)
     if (!ScaleConvData(data))
         return LINK_FAILED;
     int written = 0;
+    BlockWrite outcome = BLOCK_WRITTEN;
     while (written < kConvDataBlocks) {
         ShowBlockProgress(written);
-        if (WriteConvDataBlock(data, written) != LINK_OK)
+        outcome = WriteConvDataBlock(data, written);
+        if (outcome != BLOCK_WRITTEN)
             break;
         ++written;
     }
     ShowProgress("");
     if (written == kConvDataBlocks)
         return LINK_OK;
-    ReportBlocksWritten(written);
+    ReportBlocksWritten(written, outcome);
     return LINK_FAILED;
 }

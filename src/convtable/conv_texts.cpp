@@ -73,11 +73,13 @@ const TextPair kTxtDataCanNotBeSaved = {
     "ACHTUNG! \nDaten koennen nicht gespeichert werden. \nTabelle ueberpruefen und Berechnung wiederholen.",
     "ATTENTION! \nData can not be saved. \nCheck table and repeat calculation."};
 const TextPair kTxtWritingBlock = {"Block %d von %d", "Block %d of %d"};
-const TextPair kTxtNoBlockWritten = {
-    "Umrechnungsdaten: kein Block geschrieben, der Sensor behaelt seine bisherigen Daten.\n\n",
-    "Conversion data: no block written, the sensor keeps its previous data.\n\n"};
-const TextPair kTxtBlocksPartlyWritten = {
-    "ACHTUNG! Umrechnungsdaten nur teilweise geschrieben: Block 1 bis %d von %d. \nDer Sensor enthaelt "
-    "gemischte Umrechnungsdaten. Daten erneut speichern!\n\n",
-    "ATTENTION! Conversion data written only in part: block 1 to %d of %d. \nThe sensor holds mixed "
-    "conversion data. Save the data again!\n\n"};
+const TextPair kTxtConvBlocksAcknowledged = {
+    "ACHTUNG! Umrechnungsdaten: Der Sensor hat %d von %d Bloecken bestaetigt. \n%s \nDaten erneut "
+    "speichern!\n\n",
+    "ATTENTION! Conversion data: the sensor acknowledged %d of %d blocks. \n%s \nSave the data again!\n\n"};
+const TextPair kTxtConvBlockNotSent = {"Block %d wurde nicht gesendet.", "Block %d was not sent."};
+const TextPair kTxtConvBlockUnconfirmed = {
+    "Block %d wurde gesendet, aber seine Bestaetigung kam nicht unversehrt an: Der Sensor hat ihn "
+    "vielleicht gespeichert, vielleicht nicht.",
+    "Block %d was sent, but its acknowledgement did not arrive intact: the sensor may or may not have "
+    "stored it."};

@@ -41,5 +41,9 @@ extern const TextPair kTxtSavedToEeprom;
 extern const TextPair kTxtNotSavedToEeprom;
 extern const TextPair kTxtDataCanNotBeSaved;
 extern const TextPair kTxtWritingBlock;
-extern const TextPair kTxtNoBlockWritten;
-extern const TextPair kTxtBlocksPartlyWritten;
+// Status box after a failed download: printf format with the blocks acknowledged, all
+// blocks, and what is known of the block in flight (one of the two below, with its
+// number)
+extern const TextPair kTxtConvBlocksAcknowledged;
+extern const TextPair kTxtConvBlockNotSent;
+extern const TextPair kTxtConvBlockUnconfirmed;

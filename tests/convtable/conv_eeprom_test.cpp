@@ -156,8 +156,34 @@ TEST_F(ConvEepromTest, AFailedSecondPrepareStopsAfterBlockOne)
               std::vector<int>(factory.begin() + 256, factory.end()));
     std::string status = Status();
     EXPECT_EQ(Occurrences(status, kInvalidOrder), 1) << status;
-    EXPECT_NE(status.find("written only in part: block 1 to 1 of 4"), std::string::npos) << status;
+    EXPECT_NE(
+        status.find("ATTENTION! Conversion data: the sensor acknowledged 1 of 4 blocks. \nBlock 2 was not "
+                    "sent. \nSave the data again!\n\n"),
+        std::string::npos)
+        << status;
     EXPECT_FALSE(Dimmed(g_app.convPanel, CONVP_SAVEDATAEE));
+}
+
+// Block 1's acknowledgement arrives damaged although the sensor stored the block: the
+// status box says the block may or may not have been written, never that it was not.
+TEST_F(ConvEepromTest, ALostAcknowledgementIsReportedAsUnknownNotAsUnwritten)
+{
+    SetRow(64, 4095, 4095);
+    SetRow(2, 1000, 3000);
+    Control("fault-command 182");
+    Control("bad-header-crc 1");
+    ClearStatus();
+    Press(g_app.convPanel, CONVP_SAVEDATAEE);
+    EXPECT_EQ(Messages(), std::vector<std::string>{kNotSavedText});
+    EXPECT_EQ(SimEeprom("data")[100], 1200) << "the simulator stored block 1";
+    std::string status = Status();
+    EXPECT_NE(
+        status.find("the sensor acknowledged 0 of 4 blocks. \nBlock 1 was sent, but its acknowledgement did "
+                    "not arrive intact: the sensor may or may not have stored it."),
+        std::string::npos)
+        << status;
+    EXPECT_EQ(status.find("not written"), std::string::npos) << status;
+    EXPECT_EQ(status.find("keeps its previous data"), std::string::npos) << status;
 }
 
 // Curves that cannot be scaled into 16-bit data, and an inconsistent table, send nothing.
