@@ -8,6 +8,8 @@
 #include "resource/panel_ids.h"
 #include "ui/userint.h"
 
+#include <cstdio>
+
 namespace
 {
 
@@ -22,9 +24,15 @@ struct SupportPoints {
     double setValue[kConvCurvePoints];
 };
 
-// The row (from 1) of the first inconsistent row, or kNoError. An actual value beyond
-// the curve counts as inconsistent, so it never indexes the points or the curve.
-int CollectSupportPoints(const short cells[kConvCells], SupportPoints &points)
+// The first row the calculation cannot use: its number (from 1), or kNoError, and
+// whether its actual value lies beyond the curve (then it never indexes the points or
+// the curve) or its two cells do not fit together.
+struct BadRow {
+    int row;
+    bool actualTooLarge;
+};
+
+BadRow CollectSupportPoints(const short cells[kConvCells], SupportPoints &points)
 {
     for (int i = 0; i < kConvCurvePoints; ++i) {
         points.marker[i] = kUndefined;
@@ -36,16 +44,18 @@ int CollectSupportPoints(const short cells[kConvCells], SupportPoints &points)
         if (actual == kConvDisabled) {
             if (set < 0)
                 continue;
-            return row;
+            return BadRow{row, false};
         }
         if (actual < 0)
             continue;
-        if (set == kConvDisabled || actual > kConvMaxActual)
-            return row;
+        if (actual > kConvMaxActual)
+            return BadRow{row, true};
+        if (set == kConvDisabled)
+            return BadRow{row, false};
         points.marker[actual] = actual;
         points.setValue[actual] = set;
     }
-    return kNoError;
+    return BadRow{kNoError, false};
 }
 
 // Later segments start where the earlier ones ended, so each end point is written
@@ -80,12 +90,19 @@ void DrawCurve(const SupportPoints &points, const double curve[kConvCurvePoints]
           1, kPlotColorCurve);
 }
 
-void ReportInconsistentRow(int row)
+void ReportBadRow(const BadRow &bad, const short cells[kConvCells])
 {
-    MessagePopup(Tr(kTxtInfoTitle), Tr(kTxtRowInconsistent));
+    if (bad.actualTooLarge) {
+        char text[256];
+        std::snprintf(text, sizeof text, Tr(kTxtRowActualTooLarge), bad.row,
+                      (int)cells[(bad.row - 1) * kConvColumns]);
+        MessagePopup(Tr(kTxtInfoTitle), text);
+    } else {
+        MessagePopup(Tr(kTxtInfoTitle), Tr(kTxtRowInconsistent));
+    }
     int page = g_app.mainPages[PAGE_CONVERSION_TABLE];
     SetActiveCtrl(page, TABCONV_TABLE);
-    SetTableSelection(page, TABCONV_TABLE, MakeRect(row, 1, 1, VAL_TO_EDGE));
+    SetTableSelection(page, TABCONV_TABLE, MakeRect(bad.row, 1, 1, VAL_TO_EDGE));
 }
 
 } // namespace
@@ -95,10 +112,10 @@ void CalcConvData(void)
     short cells[kConvCells];
     ReadConvTableCells(cells);
     SupportPoints points;
-    int badRow = CollectSupportPoints(cells, points);
-    if (badRow != kNoError) {
+    BadRow bad = CollectSupportPoints(cells, points);
+    if (bad.row != kNoError) {
         g_conv.dataValid = 0;
-        ReportInconsistentRow(badRow);
+        ReportBadRow(bad, cells);
         return;
     }
     ComputeCurve(points, g_conv.curve);

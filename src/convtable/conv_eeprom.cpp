@@ -96,6 +96,7 @@ int GetConvTableFromEE(void)
     for (int i = 0; i < kConvCells; ++i)
         cells[i] = (short)GetLe16(image + 2 * i);
     WriteConvTableCells(cells);
+    TellLoadedActualValues(cells);
     return LINK_OK;
 }
 

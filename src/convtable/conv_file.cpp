@@ -159,6 +159,7 @@ ConvFileLoad GetConvTableFromFile(void)
     WriteConvTableCells(cells);
     if (!allRead)
         ShowInfo(report);
+    TellLoadedActualValues(cells);
     return allRead ? CONV_FILE_LOADED : CONV_FILE_DEFAULTED;
 }
 

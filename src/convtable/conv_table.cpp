@@ -9,6 +9,9 @@
 #include "resource/panel_ids.h"
 #include "ui/userint.h"
 
+#include <cstdio>
+#include <string>
+
 ConvTableState g_conv;
 
 namespace
@@ -68,6 +71,29 @@ void WriteConvTableCells(const short cells[kConvCells])
     g_conv.accepted[CellIndex(kFirstRow, kConvColumnActual)] = (short)FixedActualValue(kFirstRow);
     g_conv.accepted[CellIndex(kLastRow, kConvColumnActual)] = (short)FixedActualValue(kLastRow);
     SetTableCellRangeVals(TablePage(), TABCONV_TABLE, WholeTable(), g_conv.accepted, VAL_ROW_MAJOR);
+}
+
+void TellLoadedActualValues(const short cells[kConvCells])
+{
+    std::string rows;
+    for (int row = kFirstRow + 1; row < kLastRow; ++row)
+        if (cells[CellIndex(row, kConvColumnActual)] > kConvMaxActual)
+            rows += (rows.empty() ? "" : ", ") + std::to_string(row);
+    std::string message;
+    char line[256];
+    if (!rows.empty()) {
+        std::snprintf(line, sizeof line, Tr(kTxtActualValuesUnusable), rows.c_str());
+        message += line;
+    }
+    for (int row : {kFirstRow, kLastRow}) {
+        int loaded = cells[CellIndex(row, kConvColumnActual)];
+        if (loaded == FixedActualValue(row))
+            continue;
+        std::snprintf(line, sizeof line, Tr(kTxtFixedActualValueSet), row, FixedActualValue(row), loaded);
+        message += (message.empty() ? "" : "\n") + std::string(line);
+    }
+    if (!message.empty())
+        MessagePopup(Tr(kTxtInfoTitle), message.c_str());
 }
 
 void ResetConvTable(void)

@@ -34,6 +34,12 @@ void CalcConvData(void);
 void ReadConvTableCells(short cells[kConvCells]);
 // Writes the cells with the actual values of rows 1 and 64 fixed at 0 and 4095.
 void WriteConvTableCells(const short cells[kConvCells]);
+// After a table was loaded from a file or read from the sensor (its cells as they
+// came, before WriteConvTableCells fixed rows 1 and 64): one message naming the rows
+// whose actual value lies above 4095, which the calculation cannot use (they stay in
+// the table as they are), and row 1's or row 64's actual value where it was put to 0
+// or 4095. Nothing is shown when there is nothing to say.
+void TellLoadedActualValues(const short cells[kConvCells]);
 // A typed cell is checked: an actual value outside 0..4095 (other than -1, which
 // disables the row) or a change of row 1's or row 64's actual value is put back.
 void CheckTypedConvCell(int row, int column);

@@ -40,6 +40,14 @@ const TextPair kTxtActualValueOutOfRange = {
 const TextPair kTxtRowInconsistent = {
     "Beide Zellen einer Zeile muessen gesetzt oder deaktiviert (-1) werden.",
     "Both cells in a row must be set or disabled (-1)."};
+const TextPair kTxtRowActualTooLarge = {
+    "Zeile %d: Der Istwert %d liegt ueber 4095, die Berechnung kann ihn nicht verwenden.",
+    "Row %d: the actual value %d lies above 4095; the calculation cannot use it."};
+const TextPair kTxtActualValuesUnusable = {
+    "Istwerte ueber 4095, die die Berechnung nicht verwenden kann, stehen in den Zeilen: %s.",
+    "Actual values above 4095, which the calculation cannot use, are in rows: %s."};
+const TextPair kTxtFixedActualValueSet = {"Der Istwert von Zeile %d wurde auf %d gesetzt (er war %d).",
+                                          "The actual value of row %d was set to %d (it was %d)."};
 const TextPair kTxtCalculationSuccessful = {
     "Berechnung erfolgreich. \nUmrechnungsdaten koennen ins EEPROM gespeichert werden.",
     "Calculation successful. \nConversion data can be saved to EEPROM of sensor."};

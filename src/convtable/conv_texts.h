@@ -23,6 +23,12 @@ extern const TextPair kHelpButtonSaveConvDataToEE;
 extern const TextPair kTxtWrongCellSelected;
 extern const TextPair kTxtActualValueOutOfRange;
 extern const TextPair kTxtRowInconsistent;
+// printf format with the row and its actual value above 4095
+extern const TextPair kTxtRowActualTooLarge;
+// After loading: printf format with the list of rows; and with the row, the value it
+// was set to and the value it had
+extern const TextPair kTxtActualValuesUnusable;
+extern const TextPair kTxtFixedActualValueSet;
 extern const TextPair kTxtCalculationSuccessful;
 
 // Conversion table file

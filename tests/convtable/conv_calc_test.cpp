@@ -107,14 +107,20 @@ TEST_F(ConvCalcTest, SupportPointsInAnyOrderAndTheLaterOfTwoEqualActualValues)
     EXPECT_DOUBLE_EQ(g_conv.curve[750], 3500.0);
 }
 
-// An inconsistent row, also an actual value beyond the curve, is reported with the row
-// selected; the curve keeps what the last good calculation made of it.
+// An inconsistent row, and an actual value beyond the curve with its own reason, is
+// reported with the row selected; the curve keeps what the last good calculation made
+// of it.
 TEST_F(ConvCalcTest, InconsistentRowsAreReportedAndChangeNothing)
 {
     struct Case {
         int actual, set;
+        const char *message;
     };
-    const Case cases[] = {{-1, 500}, {1000, -1}, {5000, 10}, {32767, 0}};
+    const Case cases[] = {
+        {-1, 500, kRowInconsistentText},
+        {1000, -1, kRowInconsistentText},
+        {5000, 10, "Row 12: the actual value 5000 lies above 4095; the calculation cannot use it."},
+        {32767, 0, "Row 12: the actual value 32767 lies above 4095; the calculation cannot use it."}};
     Press(Page(), TABCONV_CALC);
     ASSERT_EQ(g_conv.dataValid, 1);
     const std::vector<double> good = Curve();
@@ -128,7 +134,7 @@ TEST_F(ConvCalcTest, InconsistentRowsAreReportedAndChangeNothing)
         Press(Page(), TABCONV_CALC);
         EXPECT_EQ(g_conv.dataValid, 0);
         EXPECT_EQ(Curve(), good);
-        EXPECT_EQ(Messages(), std::vector<std::string>{kRowInconsistentText});
+        EXPECT_EQ(Messages(), std::vector<std::string>{c.message});
         UiRect selection{};
         GetTableSelection(Page(), TABCONV_TABLE, &selection);
         EXPECT_EQ(selection.top, 12);

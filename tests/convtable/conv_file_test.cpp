@@ -118,17 +118,33 @@ TEST_F(ConvFileTest, UnreadableRowsTakeTheirDefaultsAndAreListed)
 }
 
 // Row 1 and row 64 keep their actual values whatever a file says.
-TEST_F(ConvFileTest, FirstAndLastActualValuesStayFixed)
+// Rows 1 and 64 keep 0 and 4095, actual values above 4095 stay as loaded; one message
+// names both, and CALCULATE names the first such row with its reason.
+TEST_F(ConvFileTest, FixedRowsAndActualValuesTheCalculationCannotUseAreNamedOnLoading)
 {
     std::string text = Header("Conversion table") + "[ROW 1]\r\nACTUAL VALUE = 300\r\nSETVALUE = 5\r\n\r\n" +
-                       RowSections(2, 63, 0) + "[ROW 64]\r\nACTUAL VALUE = -1\r\nSETVALUE = 9\r\n\r\n";
+                       RowSections(2, 4, 0) + "[ROW 5]\r\nACTUAL VALUE = 5000\r\nSETVALUE = 7\r\n\r\n" +
+                       RowSections(6, 39, 0) + "[ROW 40]\r\nACTUAL VALUE = 4096\r\nSETVALUE = 8\r\n\r\n" +
+                       RowSections(41, 63, 0) + "[ROW 64]\r\nACTUAL VALUE = -1\r\nSETVALUE = 9\r\n\r\n";
     WriteWholeFile(path, text);
     Load(path);
     std::vector<short> cells = Cells();
     EXPECT_EQ(cells[0], 0);
     EXPECT_EQ(cells[1], 5);
+    EXPECT_EQ(cells[8], 5000) << "kept as loaded";
+    EXPECT_EQ(cells[78], 4096);
     EXPECT_EQ(cells[126], 4095);
     EXPECT_EQ(cells[127], 9);
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{
+                  "Actual values above 4095, which the calculation cannot use, are in rows: 5, 40.\n"
+                  "The actual value of row 1 was set to 0 (it was 300).\n"
+                  "The actual value of row 64 was set to 4095 (it was -1)."});
+    ResetPopups();
+    Press(Page(), TABCONV_CALC);
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{
+                  "Row 5: the actual value 5000 lies above 4095; the calculation cannot use it."});
 }
 
 TEST_F(ConvFileTest, ForeignFilesAskAndDecliningChangesNothing)
