@@ -132,8 +132,12 @@ void AssignLiveSignal(void)
         MessagePopup(Tr(kTxtInfoTitle), Tr(kTxtWrongCellSelected));
         return;
     }
-    SetTableCellVal(TablePage(), TABCONV_TABLE, cell, g_live.frame.Sig);
-    g_conv.accepted[CellIndex(cell.y, cell.x)] = g_live.frame.Sig;
+    // The value the operator sees: displays follow the frames at the screen's pace, so
+    // the newest frame may not be on the screen yet.
+    int shown = 0;
+    GetCtrlVal(TablePage(), TABCONV_CURRENTVALUE, &shown);
+    SetTableCellVal(TablePage(), TABCONV_TABLE, cell, shown);
+    g_conv.accepted[CellIndex(cell.y, cell.x)] = (short)shown;
 }
 
 void ShowConvLiveSignal(void)

@@ -43,7 +43,7 @@ void TellLoadedActualValues(const short cells[kConvCells]);
 // A typed cell is checked: an actual value outside 0..4095 (other than -1, which
 // disables the row) or a change of row 1's or row 64's actual value is put back.
 void CheckTypedConvCell(int row, int column);
-// ASSIGN: the live Sig into the active cell of column 1, rows 2 to 63.
+// ASSIGN: the live Sig that the page shows into the active cell of column 1, rows 2 to 63.
 void AssignLiveSignal(void);
 // Shows the Sig of the latest live frame on the conversion table page; the live loop
 // calls it for every frame it takes.

@@ -147,9 +147,13 @@ TEST_F(ConvCalcTest, InconsistentRowsAreReportedAndChangeNothing)
     }
 }
 
-TEST_F(ConvCalcTest, AssignTakesTheLiveSignalOnlyIntoInnerActualValues)
+// ASSIGN takes the Sig the page shows: a newer frame not shown yet (displays follow the
+// frames at the screen's pace) does not count.
+TEST_F(ConvCalcTest, AssignTakesTheShownLiveSignalOnlyIntoInnerActualValues)
 {
     g_live.frame.Sig = 1234;
+    ShowConvLiveSignal();
+    g_live.frame.Sig = 1237;
     struct Case {
         int row, column;
         bool allowed;
