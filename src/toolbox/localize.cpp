@@ -101,6 +101,11 @@ void ApplyText(const TextPlace &place, const char *text)
 class TextWalk
 {
   public:
+    // With every place that can hold a text, also those that hold none now (a switch of
+    // language restores them all); without, only those that hold one (the texts a
+    // language file needs).
+    explicit TextWalk(bool withEmptyPlaces) : withEmptyPlaces_(withEmptyPlaces) {}
+
     std::vector<TextPlace> places;
 
     void Panel(int panel)
@@ -123,9 +128,11 @@ class TextWalk
     {
         TextPlace place{panel, control, kind, index, {section, key, std::string(), panel, control}};
         place.text.text = CurrentText(place);
-        if (!place.text.text.empty())
+        if (withEmptyPlaces_ || !place.text.text.empty())
             places.push_back(place);
     }
+
+    bool withEmptyPlaces_;
 
     void Controls(const std::string &section, int panel)
     {
@@ -167,9 +174,9 @@ class TextWalk
     }
 };
 
-std::vector<TextPlace> WalkTexts(int panel)
+std::vector<TextPlace> WalkTexts(int panel, bool withEmptyPlaces)
 {
-    TextWalk walk;
+    TextWalk walk(withEmptyPlaces);
     walk.Panel(panel);
     return walk.places;
 }
@@ -185,10 +192,13 @@ int LocalizePanel(int panel, const char *languageFile)
         return INI_ERR_OUT_OF_MEMORY;
     int status = Ini_ReadFromFile(store, languageFile);
     if (status >= 0) {
+        // Every place takes its text from the file, whatever it shows now; an empty text
+        // in the file is no translation and leaves the place as it is.
         char text[kTextLength];
-        for (const TextPlace &place : WalkTexts(panel))
+        for (const TextPlace &place : WalkTexts(panel, true))
             if (Ini_GetStringIntoBuffer(store, place.text.section.c_str(), place.text.key.c_str(), text,
-                                        sizeof text) == 1)
+                                        sizeof text) == 1 &&
+                text[0] != '\0')
                 ApplyText(place, text);
     }
     Ini_Dispose(store);
@@ -198,7 +208,7 @@ int LocalizePanel(int panel, const char *languageFile)
 std::vector<PanelText> CollectPanelTexts(int panel)
 {
     std::vector<PanelText> texts;
-    for (const TextPlace &place : WalkTexts(panel))
+    for (const TextPlace &place : WalkTexts(panel, false))
         texts.push_back(place.text);
     return texts;
 }

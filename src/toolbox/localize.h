@@ -27,7 +27,9 @@ struct PanelText {
 };
 
 // Applies the file's texts to the panel, its tab pages and, recursively, its child
-// panels. A missing or unreadable file changes nothing. Returns 0 or a negative code
+// panels: every text the file has, whatever the place shows now, so that a switch
+// back restores texts another file changed. An empty text in the file is no
+// translation. A missing or unreadable file changes nothing. Returns 0 or a negative code
 // (the INI store's code of the failed read).
 int LocalizePanel(int panel, const char *languageFile);
 

@@ -96,6 +96,28 @@ TEST_F(LanguageTest, EveryPanelTextTurnsGermanAndBackToTheResourcesEnglish)
     EXPECT_NE(FindByAccessibleName(ConnPageHandle(), "CONNECT"), nullptr);
 }
 
+// An empty text in a language file is no translation, and a switch of language restores
+// a text whatever the control shows now, an empty label included.
+TEST_F(LanguageTest, AnEmptyTextIsNoTranslationAndASwitchRestoresEveryText)
+{
+    const std::string germanFile = dir_ + "/" + kGermanLanguageFile;
+    IniText german = Ini_New(0);
+    ASSERT_EQ(Ini_ReadFromFile(german, germanFile.c_str()), 0);
+    for (const PanelText &text : AllTexts())
+        if (text.control == TABCONN_CONNECT && text.key == std::to_string(TABCONN_CONNECT))
+            Ini_PutString(german, text.section.c_str(), text.key.c_str(), "");
+    ASSERT_EQ(Ini_WriteToFile(german, germanFile.c_str()), 0);
+    Ini_Dispose(german);
+
+    ChooseLanguage(LANGUAGE_GERMAN);
+    EXPECT_EQ(Label(ConnPageHandle(), TABCONN_CONNECT), "CONNECT");
+    EXPECT_EQ(Label(ConnPageHandle(), TABCONN_DISCONNECT), "TRENNEN");
+    SetCtrlAttribute(ConnPageHandle(), TABCONN_DISCONNECT, ATTR_LABEL_TEXT, "");
+    ChooseLanguage(LANGUAGE_ENGLISH);
+    EXPECT_EQ(Label(ConnPageHandle(), TABCONN_CONNECT), "CONNECT");
+    EXPECT_EQ(Label(ConnPageHandle(), TABCONN_DISCONNECT), "DISCONNECT");
+}
+
 TEST_F(LanguageTest, MissingFilesLeaveThePanelsWhileMessagesFollowTheSelector)
 {
     for (const char *name : {kGermanLanguageFile, kEnglishLanguageFile})
