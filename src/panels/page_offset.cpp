@@ -44,6 +44,7 @@ void AddFactorGroup(std::vector<CtrlDef> &c)
                     .Double()
                     .Range(0.0, 6553.5)
                     .Precision(1)
+                    .KeepTypedDigits()
                     .Increment(0.1)
                     .Initial(1.0));
     c.push_back(CommandButton(TABOFFSET_SENDFACTOR, "SEND FACTOR", ButtonTop(t, 0), kColumn2, kColumnWidth,

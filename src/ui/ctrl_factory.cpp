@@ -85,6 +85,7 @@ QWidget *CreateNumeric(int panel, const CtrlDef &def, QWidget *parent)
     if (def.isDouble) {
         auto *spin = new DoubleNumeric(parent);
         spin->setPrecision(def.precision);
+        spin->setKeepTypedDigits(def.keepTypedDigits);
         spin->setRange(def.minValue, def.maxValue);
         spin->setSingleStep(def.increment);
         spin->setValue(def.initialValue);

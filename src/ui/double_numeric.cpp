@@ -35,7 +35,13 @@ QString DoubleNumeric::textFromValue(double value) const
 
 double DoubleNumeric::valueFromText(const QString &text) const
 {
+    // The display of the value held is no new input: reading it back must not round
+    // the digits the value keeps.
+    if (keepTypedDigits_ && text == textFromValue(value()))
+        return value();
     double typed = QDoubleSpinBox::valueFromText(text);
+    if (keepTypedDigits_)
+        return typed;
     double scale = std::pow(10.0, precision_);
     return std::round(typed * scale) / scale;
 }

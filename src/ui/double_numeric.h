@@ -2,7 +2,8 @@
 // The numeric control for doubles. Its precision only sets how many digits after the
 // point are shown, as on an instrument: a value set by the program keeps all its
 // digits, while a value the operator types is taken as shown, rounded to the
-// precision.
+// precision, unless the control keeps typed digits (then the typed value stays whole
+// and only its display is rounded).
 
 #include <QDoubleSpinBox>
 
@@ -14,6 +15,7 @@ class DoubleNumeric : public QDoubleSpinBox
     explicit DoubleNumeric(QWidget *parent);
     int precision() const { return precision_; }
     void setPrecision(int digits);
+    void setKeepTypedDigits(bool keep) { keepTypedDigits_ = keep; }
 
   protected:
     QString textFromValue(double value) const override;
@@ -21,4 +23,5 @@ class DoubleNumeric : public QDoubleSpinBox
 
   private:
     int precision_ = 0;
+    bool keepTypedDigits_ = false;
 };

@@ -30,6 +30,9 @@ struct CtrlDef {
     double initialValue = 0.0;
     double increment = 1.0;
     int precision = 0;
+    // Double numerics: a typed value keeps its digits beyond the precision shown (the
+    // precision then only formats the display).
+    bool keepTypedDigits = false;
     bool indicator = false; // indicator mode: shows a value, cannot be edited
 
     // Rings: (label, value) items
@@ -90,6 +93,11 @@ struct CtrlDef {
     CtrlDef &Precision(int digits)
     {
         precision = digits;
+        return *this;
+    }
+    CtrlDef &KeepTypedDigits()
+    {
+        keepTypedDigits = true;
         return *this;
     }
     CtrlDef &Increment(double step)

@@ -61,18 +61,21 @@ TEST_F(OffsetPageTest, OffsetOperationsSendTheirFramesAndShowTheReplies)
     ASSERT_TRUE(ClickButton(OffsetPage(), TABOFFSET_SENDOFFSET));
     EXPECT_EQ(SentFrame(), Frame(100, 2, {0xD2, 0x04}));
 
-    // Tenths cut toward zero (a value set with more digits than the field shows), the
-    // largest factor that 16 bits carry, and typed factors as shown.
+    // Tenths cut toward zero from the value set or typed (1.06 is shown as 1.1 but sent
+    // as 10), the largest factor that 16 bits carry, and typed factors as shown.
     const struct {
         const char *typed;
         unsigned tenths;
-    } factors[] = {{nullptr, 10}, {"2.3", 23}, {"6553.5", 65535}, {"2.5", 25}};
+    } factors[] = {{nullptr, 10}, {"1.06", 10}, {"2.3", 23}, {"6553.5", 65535}, {"1.99", 19}, {"2.5", 25}};
     for (const auto &factor : factors) {
         if (factor.typed) {
             ASSERT_TRUE(CommitNumeric(OffsetPage(), TABOFFSET_FACTOR, factor.typed));
         } else {
             SetCtrlVal(OffsetPage(), TABOFFSET_FACTOR, 1.06);
         }
+        ASSERT_TRUE(ClickButton(OffsetPage(), TABOFFSET_SENDFACTOR));
+        // Sent twice: the focus moved away in between, and the display read back must
+        // not round the value held.
         ASSERT_TRUE(ClickButton(OffsetPage(), TABOFFSET_SENDFACTOR));
         EXPECT_EQ(SentFrame(),
                   Frame(100, 3, {(unsigned char)factor.tenths, (unsigned char)(factor.tenths >> 8)}))
