@@ -183,3 +183,19 @@ TEST_F(ChartViewTest, StatisticsLinesDescribeExactlyTheSamplesInView)
     GetCtrlAttribute(evaluation, DATATAB1_EVAL1CHART, ATTR_HEIGHT, &chartHeight);
     EXPECT_EQ(top, chartTop + chartHeight + 2);
 }
+
+// The threshold charts draw REF blue dashed and the hysteresis black dashed, as their
+// help texts say; SIG and the tolerance lines solid.
+TEST_F(ChartViewTest, ThresholdChartsDashRefAndHysteresisAsTheHelpSays)
+{
+    for (int control : {DATATAB1_EVAL1CHART, DATATAB1_EVAL2CHART}) {
+        auto *chart =
+            qobject_cast<StripChartWidget *>(CtrlWidget(g_app.dataPages[DATA_PAGE_EVALUATION], control));
+        ASSERT_NE(chart, nullptr);
+        const int expected[] = {VAL_DASH, VAL_SOLID, VAL_SOLID, VAL_SOLID, VAL_DASH, VAL_DASH};
+        for (int trace = 0; trace < 6; ++trace)
+            EXPECT_EQ(chart->traceLineStyle(trace), expected[trace]) << control << " trace " << trace;
+        EXPECT_EQ(chart->traceColor(0), VAL_BLUE);
+        EXPECT_EQ(chart->traceColor(4), VAL_BLACK);
+    }
+}
