@@ -3,6 +3,7 @@
 #include "link/transport.h"
 #include "platform/com_devices.h"
 #include "platform/mqtt_publisher.h"
+#include "recorder/record_split.h"
 
 #include <cerrno>
 #include <climits>
@@ -42,7 +43,7 @@ const CommandSpec kCommands[] = {
     {"live", CMD_LIVE, false, "live [--count N] [--interval S] [--publish URL [--qos 0|1]]",
      "prints live frames as record file rows on standard output"},
     {"record", CMD_RECORD, true,
-     "record FILE (--values N | --duration S) [--interval S] [--triggered] [--replace]",
+     "record FILE (--values N | --duration S) [--interval S] [--triggered] [--replace] [--split-hours H]",
      "records into a record file (counted, timed, or the frames the sensor sends)"},
     {"hwinfo", CMD_HWINFO, true, "hwinfo FILE", "saves the hardware info file"},
     {"table", CMD_TABLE, true, "table FILE",
@@ -63,6 +64,7 @@ enum OptionId {
     OPT_DURATION,
     OPT_TRIGGERED,
     OPT_REPLACE,
+    OPT_SPLIT_HOURS,
     OPT_PUBLISH,
     OPT_QOS,
 };
@@ -93,6 +95,9 @@ const OptionSpec kOptions[] = {
     {"--triggered", OPT_TRIGGERED, nullptr, Bit(CMD_RECORD),
      "record: the frames the sensor sends on its own"},
     {"--replace", OPT_REPLACE, nullptr, Bit(CMD_RECORD), "record: replace an existing FILE"},
+    {"--split-hours", OPT_SPLIT_HOURS, "H", Bit(CMD_RECORD),
+     "record: go on in FILE_0002, FILE_0003, ... every H hours (0: never; default: the\n"
+     "      stored NEW FILE EVERY [h])"},
     {"--publish", OPT_PUBLISH, "mqtt://HOST[:PORT]/TOPIC", Bit(CMD_LIVE),
      "live: publish every frame as JSON to an MQTT broker"},
     {"--qos", OPT_QOS, "0|1", Bit(CMD_LIVE), "live: 0 (default) or 1 for frames the broker confirms"},
@@ -234,6 +239,9 @@ bool ApplyOption(const OptionSpec &spec, const char *value, CliOptions *options,
     case OPT_REPLACE:
         options->replace = true;
         return true;
+    case OPT_SPLIT_HOURS:
+        return (ParseSeconds(value, &options->splitHours) && options->splitHours <= kMaxSplitHours) ||
+               Refuse(error, bad);
     case OPT_PUBLISH: {
         MqttTarget target;
         options->publish = value;

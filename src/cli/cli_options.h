@@ -36,7 +36,8 @@ struct CliOptions {
     double duration = 0.0;
     bool triggered = false;
     bool replace = false;
-    std::string publish; // mqtt://HOST[:PORT]/TOPIC
+    double splitHours = -1.0; // record: a new file every so many hours; below 0: the stored value
+    std::string publish;      // mqtt://HOST[:PORT]/TOPIC
     int qos = 0;
 };
 

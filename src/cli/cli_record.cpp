@@ -7,6 +7,7 @@
 #include "cli/cli_session.h"
 #include "cli/cli_texts.h"
 #include "platform/alarm.h"
+#include "recorder/record_split.h"
 #include "recorder/recorder.h"
 #include "recorder/recorder_state.h"
 #include "resource/panel_ids.h"
@@ -32,6 +33,8 @@ void SetUpRecorderPage(const CliOptions &options)
         SetCtrlVal(page, TABREC_INTERVAL, options.interval);
     if (options.values > 0)
         SetCtrlVal(page, TABREC_VALUES, (int)options.values);
+    if (options.splitHours >= 0.0)
+        ShowSplitHours(options.splitHours);
     ChangeRecordMode();
     g_recorder.triggeredLimit = options.triggered ? options.values : 0;
 }
@@ -55,5 +58,5 @@ int RunRecordCommand(const CliOptions &options)
     CancelAlarm();
     PrintFormatted(kTxtCliRecordSummary, (unsigned long long)g_recorder.rowsWritten,
                    (unsigned long long)g_recorder.rowsNotWritten);
-    return g_recorder.rowsNotWritten > 0 ? kExitFileProblem : kExitDone;
+    return g_recorder.rowsNotWritten > 0 || g_recorder.diskFull ? kExitFileProblem : kExitDone;
 }

@@ -301,3 +301,33 @@ TEST_F(CliFailureTest, TwoRecordingsAgainstTwoSensorsRunSideBySide)
     EXPECT_TRUE(
         Has(WithoutDatesAndTimes(ReadWholeFile(Scratch("line-a.dat"))), "DATE\tTIME\t1005\t1785\t2995\r\n"));
 }
+
+// record --split-hours: the recording goes on in FILE_0002 after 0.001 h (3.6 s), each
+// file with its header, and no row is lost or repeated at the boundary.
+TEST_F(CliFailureTest, RecordSplitsIntoNumberedFilesWithoutLosingARow)
+{
+    SimProcess sim;
+    ASSERT_TRUE(StartSimFor(sim, false, {"--live-sequence"}));
+    std::vector<std::string> arguments = {"record", Scratch("split.dat"), "--duration", "5", "--interval",
+                                          "0.25",   "--split-hours",      "0.001"};
+    std::vector<std::string> connection = ConnectionOf(sim, false);
+    arguments.insert(arguments.end(), connection.begin(), connection.end());
+    CliResult result = RunCli(arguments);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(Has(result.err, Scratch("split_0002.dat"))) << result.err;
+    std::vector<int> ch0;
+    for (const char *name : {"split.dat", "split_0002.dat"}) {
+        std::string text = ReadWholeFile(Scratch(name));
+        ASSERT_EQ(text.rfind("\nRecord results of: CHROMIX1 Scope V3.1\r\n", 0), 0u) << name << ": " << text;
+        size_t at = text.find("DATE\tTIME\tCH0\tTEMP\tSIG\r\n");
+        ASSERT_NE(at, std::string::npos) << name;
+        std::istringstream rows(text.substr(at + 24));
+        std::string date, time;
+        int value = 0, temp = 0, sig = 0;
+        while (rows >> date >> time >> value >> temp >> sig)
+            ch0.push_back(value);
+    }
+    ASSERT_GE(ch0.size(), 15u);
+    for (size_t i = 1; i < ch0.size(); ++i)
+        EXPECT_EQ(ch0[i], ch0[i - 1] + 1) << "row " << i;
+}
