@@ -7,6 +7,7 @@
 #include "convtable/conv_table.h"
 #include "link/link_state.h"
 #include "resource/panel_ids.h"
+#include "support/program_fixture.h"
 #include "ui/userint.h"
 
 #include <QTimer>
@@ -26,14 +27,6 @@ std::vector<int> FactoryData()
     for (int j = 0; j < 1024; ++j)
         data[j] = 4 * j;
     return data;
-}
-
-int Occurrences(const std::string &text, const std::string &part)
-{
-    int count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
 }
 
 } // namespace

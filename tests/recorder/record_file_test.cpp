@@ -2,6 +2,8 @@
 // existing replaced safely), and writes that never leave half a row.
 #include "recorder_test_env.h"
 
+#include "support/file_size_limit.h"
+
 #include "app/app_state.h"
 #include "recorder/record_file.h"
 #include "resource/panel_ids.h"
@@ -57,15 +59,11 @@ TEST(RecordFileText, ShortWriteLeavesNoFragment)
     std::string dir = MakeTempProgramDir();
     std::string path = dir + "/rows.dat";
     WriteWholeFile(path, "0123456789");
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved;
-    limit.rlim_cur = 20;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    bool written = AppendWhole(path.c_str(), "12-07-2026\t14:05:31\t1523\t-12\t1498\r\n");
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    bool written = false;
+    {
+        FileSizeLimit limit(20);
+        written = AppendWhole(path.c_str(), "12-07-2026\t14:05:31\t1523\t-12\t1498\r\n");
+    }
     EXPECT_FALSE(written);
     EXPECT_EQ(ReadWholeFile(path), "0123456789");
     EXPECT_TRUE(AppendWhole(path.c_str(), "ab\r\n"));
@@ -117,15 +115,10 @@ TEST_F(RecorderTest, AFileThatCannotTakeTheHeaderIsNotSelectedAndAnOldOneStays)
     // bytes): the old file and the old selection stay.
     std::string keptFile = dir + "/kept.dat";
     WriteWholeFile(keptFile, "kept\r\n");
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved;
-    limit.rlim_cur = 20;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    SelectFile(keptFile, true);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    {
+        FileSizeLimit limit(20);
+        SelectFile(keptFile, true);
+    }
     EXPECT_EQ(Messages().back(),
               "The record file could not be written! \nThe previous record file stays selected.");
     EXPECT_EQ(ReadWholeFile(keptFile), "kept\r\n");

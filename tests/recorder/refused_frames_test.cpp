@@ -7,6 +7,7 @@
 #include "link/frame.h"
 #include "recorder/recorder_state.h"
 #include "resource/panel_ids.h"
+#include "support/program_fixture.h"
 #include "ui/userint.h"
 
 #include <atomic>
@@ -24,14 +25,6 @@ std::string StatusText()
     char text[8192] = "";
     GetCtrlVal(g_app.mainPages[PAGE_CONNECTION], TABCONN_STATUS, text, (int)sizeof text);
     return text;
-}
-
-int Occurrences(const std::string &text, const std::string &part)
-{
-    int count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 // row by row against the frames it took; and a disk that fills during a recording.
 #include "recorder_test_env.h"
 
+#include "support/file_size_limit.h"
+
 #include "app/app_state.h"
 #include "app/long_operation.h"
 #include "live/graph_panel.h"
@@ -91,17 +93,13 @@ TEST_F(RecorderTest, AFullDiskStopsTheRecordingAtOnceAndLeavesTheFileWhole)
     PressAfterFrames(TABREC_STOP, 40, 10.0);
 
     // The file may grow by about three rows: then it is as full as a full disk.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved;
-    limit.rlim_cur = std::filesystem::file_size(recordFile) + 100;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const double start = Timer();
-    Press(TABREC_START);
-    const double elapsed = Timer() - start;
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    double elapsed = 0.0;
+    {
+        FileSizeLimit limit(std::filesystem::file_size(recordFile) + 100);
+        const double start = Timer();
+        Press(TABREC_START);
+        elapsed = Timer() - start;
+    }
 
     const std::vector<std::string> rows = Rows();
     ASSERT_GE(rows.size(), 1u);

@@ -81,3 +81,11 @@ void StopProgram()
     SetProjectDirOverride(nullptr);
     ResetProcessState();
 }
+
+int Occurrences(const std::string &text, const std::string &part)
+{
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}

@@ -21,6 +21,8 @@ int StartProgramInDir(const std::string &dir, const std::string &settings = std:
 // Shuts the program down as WinMain does and resets the process-wide records.
 void StopProgram();
 
+// How often `part` stands in `text` (overlaps counted).
+int Occurrences(const std::string &text, const std::string &part);
 // Reads a whole file; empty when it cannot be read.
 std::string ReadWholeFile(const std::string &path);
 void WriteWholeFile(const std::string &path, const std::string &content);

@@ -232,7 +232,6 @@ bool WaitForSimBack(SimProcess &sim, double timeoutSeconds)
     return true;
 }
 
-
 namespace
 {
 
