@@ -1,5 +1,6 @@
 #include "app/long_operation.h"
 
+#include "platform/tcp_client.h"
 #include "ui/userint.h"
 
 LoopState g_loops;
@@ -15,6 +16,13 @@ short &RunningFlagOf(LoopKind kind)
 short &ActiveFlagOf(LoopKind kind)
 {
     return kind == LOOP_SCAN ? g_loops.scanActive : g_loops.liveActive;
+}
+
+// A reconnection's connect to an unreachable host would otherwise wait for its time-out.
+void EndReconnectAttempt()
+{
+    if (g_loops.reconnecting)
+        CancelTCPConnect();
 }
 
 } // namespace
@@ -38,6 +46,13 @@ bool LoopRunning(LoopKind kind)
 void StopLoop(LoopKind kind)
 {
     RunningFlagOf(kind) = 0;
+    if (kind == LOOP_LIVE)
+        EndReconnectAttempt();
+}
+
+bool ReconnectionStopped(void)
+{
+    return g_loops.reconnecting && !LoopRunning(LOOP_LIVE);
 }
 
 void StopLivePolling(void)
@@ -49,6 +64,7 @@ void StopAllLoops(void)
 {
     g_loops.liveRunning = 0;
     g_loops.scanRunning = 0;
+    EndReconnectAttempt();
 }
 
 void EndLoop(LoopKind kind)

@@ -20,6 +20,8 @@ struct LoopState {
     short scanActive;    // 1 from the start of a scope scan until it returned
     short sendRequested; // SEND pressed during live polling: served between two frames
     short getRequested;  // GET pressed during live polling: served between two frames
+    short reconnecting;  // 1 while the live loop waits for the link to come back: a stop
+                         // ends the attempt under way at once (its connect and its waits)
 };
 
 extern LoopState g_loops;
@@ -32,6 +34,9 @@ bool StartLoop(LoopKind kind);
 bool LoopRunning(LoopKind kind);
 // Asks one loop to stop (its stop button, a page change, the mode selector).
 void StopLoop(LoopKind kind);
+// Whether a wait of the link should end now because the reconnection it belongs to
+// has been stopped.
+bool ReconnectionStopped(void);
 // StopLoop(LOOP_LIVE) as a button's action: STOP, and STOP of the recorder.
 void StopLivePolling(void);
 // Asks every loop to stop: the link failure, the close box and a quit.

@@ -29,6 +29,7 @@ constexpr const char *kKeyComPort = "COMPORT";
 constexpr const char *kKeyBaudrate = "BAUDRATE";
 constexpr const char *kKeyIpAddress = "IP ADRESS";
 constexpr const char *kKeyPortNumber = "PORT NUMBER";
+constexpr const char *kKeyAutoReconnect = "AUTO RECONNECT";
 constexpr const char *kKeySplitHours = "SPLIT HOURS";
 
 constexpr const char *kPanelSettingsType = "Panel Settings";

@@ -6,6 +6,7 @@
 #include "cli/cli_publish.h"
 #include "cli/cli_session.h"
 #include "cli/cli_texts.h"
+#include "connection/reconnect.h"
 #include "live/live_loop.h"
 #include "live/live_state.h"
 #include "recorder/record_file.h"
@@ -69,7 +70,10 @@ int PollFrames(const CliOptions &options, bool publishing)
     const double interval = options.interval > 0.0 ? options.interval : 0.0;
     unsigned long long shown = 0;
     int status = kExitDone;
+    StartOutageCount();
     while (LoopRunning(LOOP_LIVE) && (options.count == 0 || shown < options.count)) {
+        if (LinkLostDuringLoop() && !ResumeAfterLinkLoss())
+            break;
         double cycleStart = Timer();
         if (RequestLiveFrame() == 1) {
             if (!ShowFrame(publishing)) {
@@ -83,6 +87,7 @@ int PollFrames(const CliOptions &options, bool publishing)
         if (more && interval > 0.0 && !WaitUntil(cycleStart + interval, publishing))
             break;
     }
+    SettleLinkLoss();
     EndLoop(LOOP_LIVE);
     return status;
 }

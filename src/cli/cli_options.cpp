@@ -40,10 +40,11 @@ const CommandSpec kCommands[] = {
      "reads the parameter set (RAM, or EEPROM first) into a parameter file"},
     {"send", CMD_SEND, true, "send [--eeprom] FILE",
      "sends a parameter file to RAM (and saves it to EEPROM), reads it back and compares"},
-    {"live", CMD_LIVE, false, "live [--count N] [--interval S] [--publish URL [--qos 0|1]]",
+    {"live", CMD_LIVE, false, "live [--count N] [--interval S] [--reconnect] [--publish URL [--qos 0|1]]",
      "prints live frames as record file rows on standard output"},
     {"record", CMD_RECORD, true,
-     "record FILE (--values N | --duration S) [--interval S] [--triggered] [--replace] [--split-hours H]",
+     "record FILE (--values N | --duration S) [--interval S] [--triggered] [--replace] [--split-hours H]"
+     " [--reconnect]",
      "records into a record file (counted, timed, or the frames the sensor sends)"},
     {"hwinfo", CMD_HWINFO, true, "hwinfo FILE", "saves the hardware info file"},
     {"table", CMD_TABLE, true, "table FILE",
@@ -65,6 +66,7 @@ enum OptionId {
     OPT_TRIGGERED,
     OPT_REPLACE,
     OPT_SPLIT_HOURS,
+    OPT_RECONNECT,
     OPT_PUBLISH,
     OPT_QOS,
 };
@@ -98,6 +100,8 @@ const OptionSpec kOptions[] = {
     {"--split-hours", OPT_SPLIT_HOURS, "H", Bit(CMD_RECORD),
      "record: go on in FILE_0002, FILE_0003, ... every H hours (0: never; default: the\n"
      "      stored NEW FILE EVERY [h])"},
+    {"--reconnect", OPT_RECONNECT, nullptr, Bit(CMD_LIVE) | Bit(CMD_RECORD),
+     "live, record: when the link is lost, reconnect every 2 s and go on (STOP: a signal)"},
     {"--publish", OPT_PUBLISH, "mqtt://HOST[:PORT]/TOPIC", Bit(CMD_LIVE),
      "live: publish every frame as JSON to an MQTT broker"},
     {"--qos", OPT_QOS, "0|1", Bit(CMD_LIVE), "live: 0 (default) or 1 for frames the broker confirms"},
@@ -238,6 +242,9 @@ bool ApplyOption(const OptionSpec &spec, const char *value, CliOptions *options,
         return true;
     case OPT_REPLACE:
         options->replace = true;
+        return true;
+    case OPT_RECONNECT:
+        options->reconnect = true;
         return true;
     case OPT_SPLIT_HOURS:
         return (ParseSeconds(value, &options->splitHours) && options->splitHours <= kMaxSplitHours) ||

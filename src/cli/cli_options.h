@@ -36,6 +36,7 @@ struct CliOptions {
     double duration = 0.0;
     bool triggered = false;
     bool replace = false;
+    bool reconnect = false;   // live, record: reconnect after a lost link and go on
     double splitHours = -1.0; // record: a new file every so many hours; below 0: the stored value
     std::string publish;      // mqtt://HOST[:PORT]/TOPIC
     int qos = 0;

@@ -6,6 +6,7 @@
 #include "cli/cli_exit.h"
 #include "cli/cli_session.h"
 #include "cli/cli_texts.h"
+#include "connection/reconnect.h"
 #include "platform/alarm.h"
 #include "recorder/record_split.h"
 #include "recorder/recorder.h"
@@ -58,5 +59,7 @@ int RunRecordCommand(const CliOptions &options)
     CancelAlarm();
     PrintFormatted(kTxtCliRecordSummary, (unsigned long long)g_recorder.rowsWritten,
                    (unsigned long long)g_recorder.rowsNotWritten);
+    if (*OutageSummary())
+        PrintMessage(OutageSummary() + 2); // without its leading " \n"
     return g_recorder.rowsNotWritten > 0 || g_recorder.diskFull ? kExitFileProblem : kExitDone;
 }

@@ -6,6 +6,7 @@
 #include "cli/cli_exit.h"
 #include "cli/cli_texts.h"
 #include "connection/connection.h"
+#include "connection/reconnect.h"
 #include "link/link_failure.h"
 #include "link/link_state.h"
 #include "panels/panel_resource.h"
@@ -48,6 +49,9 @@ void StatusToStandardOutput(const char *text)
 // The link's failure ends whatever loop runs and decides the exit status.
 void ReportLinkFailureOnStandardError(const char *message)
 {
+    // With --reconnect a running live or record command goes on after the outage.
+    if (TakeOverLinkFailure())
+        return;
     g_cli.linkFailed = true;
     StopAllLoops();
     PrintMessage(message);
@@ -81,6 +85,8 @@ void ApplyConnectionOptions(const CliOptions &options)
     }
     if (options.baudIndex >= 0)
         SetCtrlVal(page, TABCONN_BAUDRATE, options.baudIndex);
+    // A script asks for reconnection itself: the window's stored choice does not count.
+    SetCtrlVal(page, TABCONN_AUTORECONNECT, options.reconnect ? 1 : 0);
     InitConnectPanel();
 }
 

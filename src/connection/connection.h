@@ -9,6 +9,12 @@ void TryToConnect(void);
 // The connection check that ends every connection attempt; its outcome is the
 // sensor-connected flag.
 void CheckComLine(void);
+// The connection check of a reconnection, without questions and without reading the
+// parameter set (the operator's form and the sensor's RAM stay as they are): the
+// firmware text with its version, then the sensor's name and serial number, which must
+// be those of the sensor connected before.
+enum SensorCheck { SENSOR_SILENT, SENSOR_OTHER, SENSOR_BACK };
+int CheckSensorAgain(void);
 // Takes protocol, COM port, baud-rate index, host and port-number text from the
 // connection page into the link state.
 void ReadConnectionPageIntoLink(void);

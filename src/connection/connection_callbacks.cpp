@@ -6,10 +6,13 @@
 #include "app/status_box.h"
 #include "connection/connection.h"
 #include "connection/connection_texts.h"
+#include "connection/reconnect.h"
+#include "connection/reconnect_texts.h"
 #include "link/link_busy.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
 #include "link/transport.h"
+#include "platform/com_devices.h"
 #include "platform/rs232.h"
 #include "resource/callbacks.h"
 #include "resource/panel_ids.h"
@@ -50,19 +53,24 @@ void ConnectAction()
 
 void FindPortsAction()
 {
-    // The port finder wants a word of its own that it may keep between calls.
-    static int finderState = 0;
-    int ports[kMaxComPort];
-    int count = LocateCom(&finderState, ports, kMaxComPort);
+    // Number, device and, for a USB adapter, maker's description and serial number:
+    // an operator with several adapters sees which is which.
+    static ComPortInfo ports[kMaxComPort];
+    int count = ListComPorts(ports, kMaxComPort);
     if (count == 0)
         return;
     AppendStatusText(Tr(kTxtPortsAvailable));
-    for (int i = 0; i < count && i < kMaxComPort; ++i) {
-        char line[16];
-        std::snprintf(line, sizeof line, "COM%d\n", ports[i]);
-        AppendStatusText(line);
-    }
+    for (int i = 0; i < count && i < kMaxComPort; ++i)
+        AppendStatusText((FormatComPortLine(ports[i]) + "\n").c_str());
     AppendStatusText("\n");
+}
+
+// The choice counts from the next failure of the link on, also during a running loop.
+void AutoReconnectAction()
+{
+    int on = 0;
+    GetCtrlVal(ConnectionPage(), TABCONN_AUTORECONNECT, &on);
+    g_reconnect.enabled = on ? 1 : 0;
 }
 
 void ProtocolAction()
@@ -127,6 +135,12 @@ int CBF_ButtonDisconnect(int, int, int event, void *, int, int)
 int CBF_ButtonFindComPorts(int, int, int event, void *, int, int)
 {
     AnswerCommit(event, kHelpFindPorts, FindPortsAction);
+    return 0;
+}
+
+int CBF_CheckAutoReconnect(int, int, int event, void *, int, int)
+{
+    AnswerCommit(event, kHelpAutoReconnect, AutoReconnectAction);
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include "connection/connection.h"
 #include "connection/connection_texts.h"
 #include "connection/firmware_text.h"
+#include "connection/reconnect.h"
 #include "link/exchange.h"
 #include "link/link_failure.h"
 #include "link/link_state.h"
@@ -91,6 +92,7 @@ void CheckComLine(void)
     }
     TakeReplyText(g_link.sensorName, kSensorNameLength);
     ShowSensorInfo();
+    RememberConnectedSensor(g_link.replyParameter);
 
     g_link.sensorConnected = 1;
     GetPara();
@@ -98,4 +100,23 @@ void CheckComLine(void)
         SetConnectionButtonsDimmed(0);
     else
         KeepConnectionPageUsable();
+}
+
+int CheckSensorAgain(void)
+{
+    if (RequestWithoutData(ORDER_READ_FIRMWARE) != LINK_OK)
+        return SENSOR_SILENT;
+    TakeFirmwareText();
+    FirmwareVersion firmware = ParseFirmwareText(g_link.firmware);
+    if (firmware.version != kExpectedFirmware)
+        return SENSOR_OTHER;
+    if (RequestWithoutData(ORDER_READ_SENSOR_INFO) != LINK_OK)
+        return SENSOR_SILENT;
+    TakeReplyText(g_link.sensorName, kSensorNameLength);
+    if (std::strcmp(g_link.sensorName, g_reconnect.sensorName) != 0 ||
+        (int)g_link.replyParameter != g_reconnect.serialNumber)
+        return SENSOR_OTHER;
+    SetCtrlVal(g_app.dataPanel, DATAP_SENSOR, firmware.versionText.c_str());
+    g_link.sensorConnected = 1;
+    return SENSOR_BACK;
 }

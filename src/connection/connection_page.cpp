@@ -4,6 +4,7 @@
 #include "app/settings_file.h"
 #include "app/settings_keys.h"
 #include "connection/connection.h"
+#include "connection/reconnect.h"
 #include "inistore/inifile.h"
 #include "link/link_state.h"
 #include "platform/paths.h"
@@ -28,6 +29,7 @@ void SetDefaultConnectionSettings()
     g_link.baudIndex = 4;
     std::memset(g_link.host, 0, sizeof g_link.host);
     StringCopyBounded(g_link.portText, kDefaultPortText, sizeof g_link.portText);
+    g_reconnect.enabled = 0;
 }
 
 void ReadShortSetting(IniText store, const char *key, short *field)
@@ -42,6 +44,8 @@ void ReadConnectionSettings(IniText store)
     ReadShortSetting(store, kKeyProtocol, &g_link.protocol);
     ReadShortSetting(store, kKeyComPort, &g_link.comPort);
     ReadShortSetting(store, kKeyBaudrate, &g_link.baudIndex);
+    ReadShortSetting(store, kKeyAutoReconnect, &g_reconnect.enabled);
+    g_reconnect.enabled = g_reconnect.enabled == 1 ? 1 : 0;
     Ini_GetStringIntoBuffer(store, kSecCommunication, kKeyIpAddress, g_link.host, sizeof g_link.host);
     if (Ini_GetStringIntoBuffer(store, kSecCommunication, kKeyPortNumber, g_link.portText,
                                 sizeof g_link.portText) != 1)
@@ -56,6 +60,7 @@ void ShowConnectionSettings()
     SetCtrlVal(page, TABCONN_BAUDRATE, (int)g_link.baudIndex);
     SetCtrlVal(page, TABCONN_IPADDRESS, g_link.host);
     SetCtrlVal(page, TABCONN_PORTNUMBER, g_link.portText);
+    SetCtrlVal(page, TABCONN_AUTORECONNECT, (int)g_reconnect.enabled);
 }
 
 void Show(int panel, int control, int visible)
@@ -105,4 +110,6 @@ void ReadConnectionPageIntoLink(void)
     g_link.baudIndex = (short)value;
     GetCtrlVal(page, TABCONN_IPADDRESS, g_link.host, kHostLength);
     GetCtrlVal(page, TABCONN_PORTNUMBER, g_link.portText, kPortTextLength);
+    GetCtrlVal(page, TABCONN_AUTORECONNECT, &value);
+    g_reconnect.enabled = value ? 1 : 0;
 }

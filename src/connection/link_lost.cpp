@@ -6,6 +6,7 @@
 #include "app/status_box.h"
 #include "connection/connection.h"
 #include "connection/connection_texts.h"
+#include "connection/reconnect.h"
 #include "link/link_failure.h"
 #include "link/link_state.h"
 #include "resource/panel_ids.h"
@@ -14,9 +15,11 @@
 namespace
 {
 
+// A loop that reconnects shows the failure itself and goes on.
 void ShowLinkFailure(const char *)
 {
-    SetTimeout();
+    if (!TakeOverLinkFailure())
+        SetTimeout();
 }
 
 } // namespace

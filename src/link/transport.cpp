@@ -67,10 +67,11 @@ long BaudRateFromIndex(int index)
     return kBaudRates[index];
 }
 
-void InitRS232(void)
+namespace
 {
-    UseTransportChannel();
-    StopLoop(LOOP_LIVE);
+
+void OpenSerialPort()
+{
     CloseCom(g_link.comPort);
     long baudRate = BaudRateFromIndex(g_link.baudIndex);
     g_link.lastOpenResult =
@@ -85,9 +86,8 @@ void InitRS232(void)
     SetCTSMode(g_link.comPort, 0);
 }
 
-void InitTCP_IP(void)
+void ConnectToServer()
 {
-    UseTransportChannel();
     if (g_link.tcpConnected)
         DisconnectFromTCPServer(g_link.tcpHandle);
     SetWaitCursor(1);
@@ -100,6 +100,31 @@ void InitTCP_IP(void)
     }
     ReportLinkFailure(TcpErrorText(g_link.lastOpenResult));
     g_link.tcpConnected = 0;
+}
+
+} // namespace
+
+void InitRS232(void)
+{
+    UseTransportChannel();
+    StopLoop(LOOP_LIVE);
+    OpenSerialPort();
+}
+
+void InitTCP_IP(void)
+{
+    UseTransportChannel();
+    ConnectToServer();
+}
+
+bool ReopenTransport(void)
+{
+    UseTransportChannel();
+    if (g_link.protocol == PROTOCOL_TCP)
+        ConnectToServer();
+    else
+        OpenSerialPort();
+    return g_link.lastOpenResult >= 0;
 }
 
 int ClientTCPCB(unsigned handle, int event, int error, void *callbackData)

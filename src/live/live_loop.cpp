@@ -4,6 +4,7 @@
 #include "live/live_loop.h"
 
 #include "app/long_operation.h"
+#include "connection/reconnect.h"
 #include "link/exchange.h"
 #include "link/link_state.h"
 #include "live/display_pace.h"
@@ -72,12 +73,16 @@ void GetData(void)
     if (!StartLoop(LOOP_LIVE))
         return;
     StartDisplayPace();
+    StartOutageCount();
     while (LoopRunning(LOOP_LIVE)) {
+        if (LinkLostDuringLoop() && !ResumeAfterLinkLoss())
+            break;
         if (!ServeTransferRequests())
             break;
         if (RequestLiveFrame() == 1)
             ShowFrameAtScreenPace();
     }
+    SettleLinkLoss();
     ShowHeldBackFrame();
     FinishTransferRequests();
     EndLoop(LOOP_LIVE);

@@ -34,6 +34,11 @@ CtrlDef ToggleButton(int id, const std::string &label, int top, int left, int wi
     return Basic(id, CTRL_TOGGLE_BUTTON, label, top, left, width, height, cb);
 }
 
+CtrlDef CheckBox(int id, const std::string &label, int top, int left, int width, CtrlCallbackPtr cb)
+{
+    return Basic(id, CTRL_CHECK_BOX, label, top, left, width, kFieldHeight, cb);
+}
+
 CtrlDef Numeric(int id, const std::string &label, int top, int left, int width, CtrlCallbackPtr cb)
 {
     return Basic(id, CTRL_NUMERIC, label, top, left, width, kFieldHeight, cb);

@@ -13,6 +13,7 @@ CtrlDef CommandButton(int id, const std::string &label, int top, int left, int w
                       CtrlCallbackPtr cb);
 CtrlDef ToggleButton(int id, const std::string &label, int top, int left, int width, int height,
                      CtrlCallbackPtr cb);
+CtrlDef CheckBox(int id, const std::string &label, int top, int left, int width, CtrlCallbackPtr cb);
 CtrlDef Numeric(int id, const std::string &label, int top, int left, int width, CtrlCallbackPtr cb);
 CtrlDef Slide(int id, const std::string &label, int top, int left, int width, CtrlCallbackPtr cb);
 CtrlDef Ring(int id, const std::string &label, int top, int left, int width, CtrlCallbackPtr cb,

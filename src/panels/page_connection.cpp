@@ -16,7 +16,7 @@ namespace
 constexpr int kInterfaceTop = 4;
 constexpr int kInterfaceRows = 3;
 constexpr int kLinkTop = NextGroupTop(kInterfaceTop, kInterfaceRows);
-constexpr int kLinkRows = 2;
+constexpr int kLinkRows = 3;
 constexpr int kSettingsTop = NextGroupTop(kLinkTop, kLinkRows);
 constexpr int kSettingsRows = 2;
 constexpr int kStatusTop = NextGroupTop(kSettingsTop, kSettingsRows) + kLabelHeight;
@@ -75,6 +75,8 @@ void AddLinkGroup(std::vector<CtrlDef> &c)
                               kButtonHeight, CBF_ButtonAccept));
     c.push_back(CommandButton(TABCONN_HWINFO, "HARDWARE INFO", ButtonTop(t, 1), kColumn2, kColumnWidth,
                               kButtonHeight, CBF_ButtonGenHwInfoFile));
+    c.push_back(CheckBox(TABCONN_AUTORECONNECT, "RECONNECT AUTOMATICALLY", ButtonTop(t, 2), kColumn1,
+                         kWideWidth, CBF_CheckAutoReconnect));
 }
 
 void AddSettingsGroup(std::vector<CtrlDef> &c)

@@ -5,6 +5,7 @@
 #include "recorder/pushed_frames.h"
 
 #include "app/long_operation.h"
+#include "connection/reconnect.h"
 #include "link/exchange.h"
 #include "link/frame.h"
 #include "link/link_failure.h"
@@ -78,7 +79,8 @@ int CollectStream()
 }
 
 // Waits until the stream holds `needed` bytes. Without a limit the wait ends when the
-// recording is stopped; with one, after the link's 3.0 s.
+// recording is stopped or its link lost (a closed TCP conversation); with one, after
+// the link's 3.0 s.
 StreamWait WaitForStream(int needed, bool limited)
 {
     double start = Timer();
@@ -91,6 +93,8 @@ StreamWait WaitForStream(int needed, bool limited)
             return BYTES_THERE;
         if (!limited && !LoopRunning(LOOP_LIVE))
             return WAIT_STOPPED;
+        if (!limited && LinkLostDuringLoop())
+            return WAIT_FAILED;
         if (limited && Timer() - start > kDataTimeLimit) {
             ReportLinkFailure(kTxtTimeout);
             return WAIT_FAILED;

@@ -2,6 +2,7 @@
 // interval. The interval runs from the start of one request to the start of the next.
 #include "app/language.h"
 #include "app/long_operation.h"
+#include "connection/reconnect.h"
 #include "link/exchange.h"
 #include "link/frame.h"
 #include "link/link_state.h"
@@ -37,13 +38,14 @@ bool CountReached()
     return ReadRecordMode() == REC_MODE_COUNTED && g_recorder.recorded >= g_recorder.values;
 }
 
-// False for a reply too short to be a live frame: no row, counted as not written.
+// False for a reply too short to be a live frame (no row, counted as not written) and
+// for a request lost with the link that the recording will reconnect for.
 bool RequestOneFrame()
 {
     g_link.currentCommand = ORDER_READ_DATA_FRAME;
     FillTxBuf(ORDER_READ_DATA_FRAME, 0, 0);
     if (DataExchange(kFrameHeaderSize) != LINK_OK)
-        return true;
+        return !LinkLostDuringLoop();
     if (g_link.replyLength < kLiveFrameBytes) {
         CountRefusedFrame(REFUSED_SHORT_FRAME, g_link.replyLength);
         return false;
@@ -91,15 +93,19 @@ void RecordFrame(void)
     StartDisplayPace();
     CalcRecTime();
     ShowFrameCounter();
+    StartOutageCount();
     // A count of 0 records nothing; the count is tested before each request, so no
     // wrap of a counter can ever let a counted recording run on.
     while (LoopRunning(LOOP_LIVE) && !CountReached()) {
+        if (LinkLostDuringLoop() && !ResumeAfterLinkLoss())
+            break;
         g_recorder.cycleStart = Timer();
         if (RequestOneFrame())
             CountFrame();
         if (!WaitForNextCycle())
             break;
     }
+    SettleLinkLoss();
     ShowHeldBackRecordedFrame();
     EndRecordSplit();
     EndLoop(LOOP_LIVE);

@@ -3,6 +3,7 @@
 #include "app/language.h"
 #include "app/long_operation.h"
 #include "app/status_box.h"
+#include "connection/reconnect.h"
 #include "live/display_pace.h"
 #include "live/graph_panel.h"
 #include "live/live_display.h"
@@ -76,9 +77,10 @@ std::string FileList()
     return list;
 }
 
-void ShowResult(const std::string &message)
+// The outages that the recording lived through are told last.
+void ShowResult(const std::string &message, const std::string &files)
 {
-    MessagePopup(Tr(kTxtInfoTitle), message.c_str());
+    MessagePopup(Tr(kTxtInfoTitle), (message + files + OutageSummary()).c_str());
 }
 
 } // namespace
@@ -184,9 +186,12 @@ void ShowRecordingResult(void)
         std::snprintf(message, sizeof message, Tr(kTxtRecDiskFull),
                       (unsigned long long)g_recorder.rowsWritten,
                       RecordingFiles().empty() ? g_app.recorderFilePath : RecordingFiles().back().c_str());
-        ShowResult(message + FileList());
+        ShowResult(message, FileList());
     } else if (g_recorder.rowsNotWritten == 0) {
-        ShowResult(RecordingFiles().size() > 1 ? Tr(kTxtRecSavedInFiles) + FileList() : Tr(kTxtRecFileSaved));
+        if (RecordingFiles().size() > 1)
+            ShowResult(Tr(kTxtRecSavedInFiles), FileList());
+        else
+            ShowResult(Tr(kTxtRecFileSaved), "");
     } else {
         std::snprintf(message, sizeof message, Tr(kTxtRecRowsNotWritten),
                       (unsigned long long)g_recorder.rowsNotWritten);
@@ -196,7 +201,7 @@ void ShowRecordingResult(void)
                           (unsigned long long)g_recorder.framesRefused);
             text += message;
         }
-        ShowResult(text + FileList());
+        ShowResult(text, FileList());
     }
 }
 

@@ -4,6 +4,7 @@
 #include "app/dimming.h"
 #include "app/language.h"
 #include "app/long_operation.h"
+#include "connection/reconnect.h"
 #include "link/exchange.h"
 #include "link/frame.h"
 #include "link/link_busy.h"
@@ -51,6 +52,39 @@ bool TakeNextPushedFrame()
     }
 }
 
+bool LimitReached()
+{
+    return g_recorder.triggeredLimit > 0 && g_recorder.frameCounter >= g_recorder.triggeredLimit;
+}
+
+// The sensor's auto-send started, also again after the link came back (a sensor that
+// lost its client stops sending). False when the recording ends.
+bool StartAutoSendStream()
+{
+    for (;;) {
+        if (g_link.protocol != PROTOCOL_TCP)
+            GetComStat(g_link.comPort); // reading the error bits clears them
+        if (StartPushStream(ORDER_AUTO_SEND, kAutoSendStart) == LINK_OK)
+            return true;
+        if (!LinkLostDuringLoop() || !ResumeAfterLinkLoss())
+            return false;
+    }
+}
+
+// Takes pushed frames until the recording ends; a lost link is reconnected and the
+// sensor told to send again.
+void TakePushedFrames()
+{
+    for (;;) {
+        while (LoopRunning(LOOP_LIVE) && !LimitReached() && TakeNextPushedFrame()) {
+        }
+        if (!LoopRunning(LOOP_LIVE) || LimitReached() || !LinkLostDuringLoop())
+            return;
+        if (!ResumeAfterLinkLoss() || !StartAutoSendStream())
+            return;
+    }
+}
+
 } // namespace
 
 void TriggeredRecord(void)
@@ -60,17 +94,10 @@ void TriggeredRecord(void)
     StartRecordingCounts();
     StartDisplayPace();
     ShowFrameCounter();
-    if (g_link.protocol != PROTOCOL_TCP)
-        GetComStat(g_link.comPort); // reading the error bits clears them
-    if (StartPushStream(ORDER_AUTO_SEND, kAutoSendStart) != LINK_OK) {
-        EndRecordSplit();
-        EndLoop(LOOP_LIVE);
-        return;
-    }
-    while (LoopRunning(LOOP_LIVE) && TakeNextPushedFrame()) {
-        if (g_recorder.triggeredLimit > 0 && g_recorder.frameCounter >= g_recorder.triggeredLimit)
-            break;
-    }
+    StartOutageCount();
+    if (StartAutoSendStream())
+        TakePushedFrames();
+    SettleLinkLoss();
     ShowHeldBackRecordedFrame();
     EndRecordSplit();
     EndLoop(LOOP_LIVE);

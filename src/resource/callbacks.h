@@ -25,6 +25,7 @@ CtrlCallback CBF_ButtonStop;
 // Connection page (link; CBF_EditLanguage: shell)
 CtrlCallback CBF_EditCommunicationProtocol;
 CtrlCallback CBF_ButtonFindComPorts;
+CtrlCallback CBF_CheckAutoReconnect;
 CtrlCallback CBF_EditSelectComPort;
 CtrlCallback CBF_EditSelectBaudrate;
 CtrlCallback CBF_ButtonChangeBaudrate;

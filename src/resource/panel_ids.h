@@ -62,6 +62,7 @@ enum ControlId {
     TABCONN_SENSORID,       // string, 99 characters; CBF_EditID
     TABCONN_LANGUAGE,       // ring 0 German, 1 English; CBF_EditLanguage
     TABCONN_STATUS,         // text box, every text set is appended
+    TABCONN_AUTORECONNECT,  // check box; CBF_CheckAutoReconnect
 
     // Main tab page 1: parameters I
     TABPARA1_POWER = 300,  // slide 0..1000; CBF_SlidePower

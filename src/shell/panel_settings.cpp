@@ -4,6 +4,7 @@
 #include "app/settings_file.h"
 #include "app/settings_keys.h"
 #include "connection/connection.h"
+#include "connection/reconnect.h"
 #include "inistore/inifile.h"
 #include "link/link_state.h"
 #include "offset/offset_instruction.h"
@@ -180,6 +181,7 @@ void TakeAndPutCommunication(IniText store)
     Ini_PutInt(store, kSecCommunication, kKeyBaudrate, (unsigned short)g_link.baudIndex);
     Ini_PutString(store, kSecCommunication, kKeyIpAddress, g_link.host);
     Ini_PutString(store, kSecCommunication, kKeyPortNumber, g_link.portText);
+    Ini_PutInt(store, kSecCommunication, kKeyAutoReconnect, g_reconnect.enabled);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/long_operation.h"
 #include "app/status_box.h"
+#include "connection/reconnect.h"
 #include "convtable/conv_table.h"
 #include "link/link_channel.h"
 #include "link/link_failure.h"
@@ -20,6 +21,7 @@ void ResetProcessState(void)
     ResetLoops();
     ResetLinkState();
     ResetLinkChannel();
+    ResetReconnectState();
     ResetLinkReports();
     SetStatusTextSink(nullptr);
     ResetParameterSet();

@@ -382,7 +382,8 @@ void ApplyCtrlMode(CtrlRecord &ctrl, int mode)
                                    ? QAbstractItemView::NoEditTriggers
                                    : QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                          QAbstractItemView::AnyKeyPressed);
-    } else if (IsButton(ctrl.kind) || ctrl.kind == CTRL_RING || ctrl.kind == CTRL_SLIDE) {
+    } else if (IsButton(ctrl.kind) || ctrl.kind == CTRL_CHECK_BOX || ctrl.kind == CTRL_RING ||
+               ctrl.kind == CTRL_SLIDE) {
         widget->setFocusPolicy(indicator ? Qt::NoFocus : Qt::StrongFocus);
     }
 }

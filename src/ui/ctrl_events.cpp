@@ -53,8 +53,8 @@ int MouseEventOf(const QMouseEvent *event)
 // must not allow.
 bool BlocksInputAsIndicator(int kind)
 {
-    return kind == CTRL_COMMAND_BUTTON || kind == CTRL_TOGGLE_BUTTON || kind == CTRL_RING ||
-           kind == CTRL_SLIDE;
+    return kind == CTRL_COMMAND_BUTTON || kind == CTRL_TOGGLE_BUTTON || kind == CTRL_CHECK_BOX ||
+           kind == CTRL_RING || kind == CTRL_SLIDE;
 }
 
 bool IsOperatorInput(QEvent::Type type)

@@ -6,6 +6,7 @@
 #include "ui/table_widget.h"
 #include "ui/ui_qt.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -76,6 +77,18 @@ QWidget *CreateToggleButton(int panel, const CtrlDef &def, QWidget *parent)
         DispatchCtrlEvent(panel, control, EVENT_COMMIT, 0, 0);
     });
     return button;
+}
+
+QWidget *CreateCheckBox(int panel, const CtrlDef &def, QWidget *parent)
+{
+    auto *box = new QCheckBox(Text(def.label), parent);
+    box->setChecked(def.initiallyOn);
+    int control = def.id;
+    QObject::connect(box, &QCheckBox::clicked, box, [panel, control] {
+        DispatchCtrlEvent(panel, control, EVENT_VAL_CHANGED, 0, 0);
+        DispatchCtrlEvent(panel, control, EVENT_COMMIT, 0, 0);
+    });
+    return box;
 }
 
 QWidget *CreateNumeric(int panel, const CtrlDef &def, QWidget *parent)
@@ -213,6 +226,8 @@ QWidget *CreateCtrlWidget(int panel, const CtrlDef &def, QWidget *parent)
         return CreateStripChartWidget(panel, def, parent);
     case CTRL_TABLE:
         return CreateTableWidget(panel, def, parent);
+    case CTRL_CHECK_BOX:
+        return CreateCheckBox(panel, def, parent);
     default:
         return nullptr;
     }

@@ -44,7 +44,7 @@ int NewCtrl(int panel, int kind, const char *label, int top, int left)
     QWidget *panelWidget = nullptr;
     if (int status = LookupPanel(panel, &panelWidget); status < 0)
         return status;
-    if (kind < CTRL_COMMAND_BUTTON || kind > CTRL_TABLE || kind == CTRL_TAB)
+    if (kind < CTRL_COMMAND_BUTTON || kind > CTRL_CHECK_BOX || kind == CTRL_TAB)
         return UIE_INVALID_VALUE;
     CtrlDef def;
     def.id = NextRuntimeControlId();

@@ -2,12 +2,12 @@
 #include "ui/chart_ops.h"
 #include "ui/ui_qt.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -96,7 +96,8 @@ int SetNumber(CtrlRecord &ctrl, double value, bool isInteger)
         return UIE_OK;
     }
     case CTRL_TOGGLE_BUTTON:
-        static_cast<QPushButton *>(widget)->setChecked(value != 0.0);
+    case CTRL_CHECK_BOX:
+        static_cast<QAbstractButton *>(widget)->setChecked(value != 0.0);
         return UIE_OK;
     case CTRL_LED:
         return SetLedState(widget, value != 0.0);
@@ -128,7 +129,8 @@ int GetNumber(const CtrlRecord &ctrl, double *value)
         return UIE_OK;
     }
     case CTRL_TOGGLE_BUTTON:
-        *value = static_cast<QPushButton *>(widget)->isChecked() ? 1 : 0;
+    case CTRL_CHECK_BOX:
+        *value = static_cast<QAbstractButton *>(widget)->isChecked() ? 1 : 0;
         return UIE_OK;
     case CTRL_LED: {
         int on = 0;

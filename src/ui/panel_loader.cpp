@@ -75,6 +75,7 @@ bool HasSeparateLabel(int kind)
     switch (kind) {
     case CTRL_COMMAND_BUTTON:
     case CTRL_TOGGLE_BUTTON:
+    case CTRL_CHECK_BOX:
     case CTRL_TEXT_MSG:
     case CTRL_PICTURE:
     case CTRL_DECORATION:
@@ -87,10 +88,11 @@ bool HasSeparateLabel(int kind)
 
 const char *KindRoleName(int kind)
 {
-    static const char *const names[] = {
-        "control", "button", "toggle button", "numeric", "slide",      "ring",  "string",      "text box",
-        "text",    "LED",    "tab",           "picture", "decoration", "graph", "strip chart", "table"};
-    return kind >= 0 && kind <= CTRL_TABLE ? names[kind] : names[0];
+    static const char *const names[] = {"control", "button",   "toggle button", "numeric", "slide",
+                                        "ring",    "string",   "text box",      "text",    "LED",
+                                        "tab",     "picture",  "decoration",    "graph",   "strip chart",
+                                        "table",   "check box"};
+    return kind >= 0 && kind <= CTRL_CHECK_BOX ? names[kind] : names[0];
 }
 
 // Screen readers and test tools find every control by this name, so it is never empty.

@@ -125,6 +125,7 @@ enum UiCtrlKind {
     CTRL_GRAPH,       // x-y graph with plots, cursors and zoom
     CTRL_STRIP_CHART, // N traces of the last points
     CTRL_TABLE,       // rows x columns of signed 16-bit cells
+    CTRL_CHECK_BOX,   // on/off choice with its label beside the box
 };
 
 // ---------------------------------------------------------------------------

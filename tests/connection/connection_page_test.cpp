@@ -37,9 +37,9 @@ std::vector<std::string> AddressHistory()
 // A pseudo-terminal linked as <dir>/ports/COM<port>; closed with the test.
 struct LinkedPty {
     int master = -1, slave = -1;
+    char name[256] = "";
     LinkedPty(const std::string &dir, int port)
     {
-        char name[256] = "";
         openpty(&master, &slave, name, nullptr, nullptr);
         mkdir((dir + "/ports").c_str(), 0755);
         symlink(name, (dir + "/ports/COM" + std::to_string(port)).c_str());
@@ -126,7 +126,9 @@ TEST_F(ConnectionPageTest, FindPortsListsThePortsPresent)
     std::string status = Status();
     const std::string heading = "Following COM PORTS are available:\n";
     ASSERT_EQ(status.rfind(heading, 0), 0u) << "[" << status << "]";
-    size_t com1 = status.find("\nCOM1\n"), com3 = status.find("\nCOM3\n");
+    // Each line names the port and the device it opens.
+    size_t com1 = status.find("\nCOM1  " + std::string(first.name) + "\n"),
+           com3 = status.find("\nCOM3  " + std::string(third.name) + "\n");
     EXPECT_NE(com1, std::string::npos) << status;
     EXPECT_NE(com3, std::string::npos) << status;
     EXPECT_LT(com1, com3);

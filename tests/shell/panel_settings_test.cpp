@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "connection/connection.h"
+#include "connection/reconnect.h"
 #include "link/link_state.h"
 #include "resource/panel_ids.h"
 #include "shell/panel_settings.h"
@@ -98,6 +99,7 @@ TEST_F(PanelSettingsTest, DefaultSettingsAreWrittenExactlyAsTheKnownFile)
                                  "BAUDRATE = 4\r\n"
                                  "IP ADRESS = \"\"\r\n"
                                  "PORT NUMBER = \"5000\"\r\n"
+                                 "AUTO RECONNECT = 0\r\n"
                                  "\r\n"
                                  "[RECORDER]\r\n"
                                  "SPLIT HOURS = 0\r\n"
@@ -127,6 +129,29 @@ TEST_F(PanelSettingsTest, NewFileEveryIsKeptInTheRecorderSection)
         double hours = -1.0;
         GetCtrlVal(RecPageHandle(), TABREC_SPLITHOURS, &hours);
         EXPECT_DOUBLE_EQ(hours, c.hours) << c.item;
+    }
+}
+
+// RECONNECT AUTOMATICALLY is kept as AUTO RECONNECT; anything but 1 leaves it off.
+TEST_F(PanelSettingsTest, AutoReconnectIsKeptInTheCommunicationSection)
+{
+    SetCtrlVal(ConnPageHandle(), TABCONN_AUTORECONNECT, 1);
+    StorePanelSettings();
+    const std::string text = ReadWholeFile(SettingsPath());
+    EXPECT_NE(text.find("\"\r\nAUTO RECONNECT = 1\r\n\r\n[RECORDER]"), std::string::npos) << text;
+
+    const std::string head = text.substr(0, text.find("AUTO RECONNECT"));
+    const std::string tail = text.substr(text.find("\r\n\r\n[RECORDER]"));
+    const std::pair<const char *, int> cases[] = {
+        {"AUTO RECONNECT = 1\r\n", 1}, {"AUTO RECONNECT = 0\r\n", 0}, {"AUTO RECONNECT = 2\r\n", 0}, {"", 0}};
+    for (const auto &c : cases) {
+        SetCtrlVal(ConnPageHandle(), TABCONN_AUTORECONNECT, 1 - c.second);
+        LoadSettingsText(head + c.first + tail);
+        GetConnectionSettingsFromFile();
+        int on = -1;
+        GetCtrlVal(ConnPageHandle(), TABCONN_AUTORECONNECT, &on);
+        EXPECT_EQ(on, c.second) << c.first;
+        EXPECT_EQ(g_reconnect.enabled, c.second) << c.first;
     }
 }
 

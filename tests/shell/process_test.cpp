@@ -177,7 +177,10 @@ TEST(ProgramProcess, HelpVersionAndUnknownOptionsAnswerWithoutAWindow)
 {
     const CommandLineCase cases[] = {
         {"--help", 0, "Usage: chromix-scope [--help | --version]", ""},
-        {"--help", 0, "\n  record FILE (--values N | --duration S) [--interval S] [--triggered] [--replace]\n", ""},
+        {"--help", 0,
+         "\n  record FILE (--values N | --duration S) [--interval S] [--triggered] [--replace] "
+         "[--split-hours H] [--reconnect]\n",
+         ""},
         {"--version", 0, "CHROMIX1 Scope V3.1.0\n", ""},
         {"-platform offscreen --version", 0, "CHROMIX1 Scope V3.1.0", ""},
         {"--verbose", 2, "", "chromix-scope: unknown option '--verbose'\nUsage: chromix-scope"},

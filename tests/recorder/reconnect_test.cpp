@@ -1,0 +1,227 @@
+// RECONNECT AUTOMATICALLY against chromix-sim going away and coming back: recordings
+// and live polling over TCP and over a pseudo-terminal go on after the outage with the
+// record file checked row by row; STOP and the close box end the attempts; an adapter
+// that comes back under another name is found by its identity; and with the option off
+// an outage ends the work as it always did.
+#include "recorder_test_env.h"
+
+#include "app/app_state.h"
+#include "app/long_operation.h"
+#include "connection/reconnect.h"
+#include "link/link_state.h"
+#include "live/live_state.h"
+#include "platform/com_devices.h"
+#include "recorder/recorder_state.h"
+#include "resource/callbacks.h"
+#include "resource/panel_ids.h"
+#include "support/program_fixture.h"
+#include "ui/ui_init.h"
+#include "ui/ui_qt.h"
+#include "ui/userint.h"
+
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+
+namespace
+{
+
+int ConnectionPage()
+{
+    return g_app.mainPages[PAGE_CONNECTION];
+}
+
+std::string StatusText()
+{
+    std::string text(1 << 20, '\0');
+    GetCtrlVal(ConnectionPage(), TABCONN_STATUS, text.data(), (int)text.size());
+    return text.c_str();
+}
+
+std::string SensorDisplay()
+{
+    char text[256] = "";
+    GetCtrlVal(g_app.dataPanel, DATAP_SENSOR, text, (int)sizeof text);
+    return text;
+}
+
+int SecondsOfDay(const std::string &row)
+{
+    // MM-DD-YYYY\tHH:MM:SS\t...
+    return std::stoi(row.substr(11, 2)) * 3600 + std::stoi(row.substr(14, 2)) * 60 +
+           std::stoi(row.substr(17, 2));
+}
+
+// Runs `action` once `condition` holds, testing it every 10 ms while the program's
+// loop runs.
+void WhenThen(std::function<bool()> condition, std::function<void()> action)
+{
+    auto *timer = new QTimer();
+    QObject::connect(timer, &QTimer::timeout, [timer, condition, action]() {
+        if (!condition())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        action();
+    });
+    timer->start(10);
+}
+
+class ReconnectTest : public RecorderTest, public ::testing::WithParamInterface<bool>
+{
+  protected:
+    bool OverPty() const { return GetParam(); }
+
+    // Live frames of the known sequence: CH0 counts the frames the sensor built.
+    void Start(std::vector<std::string> simArguments, bool reconnect = true)
+    {
+        simArguments.push_back("--live-sequence");
+        if (OverPty())
+            StartWithSimOverPty(simArguments);
+        else
+            StartWithSim(simArguments);
+        SetCtrlVal(ConnectionPage(), TABCONN_AUTORECONNECT, reconnect ? 1 : 0);
+        DispatchCtrlEvent(ConnectionPage(), TABCONN_AUTORECONNECT, EVENT_COMMIT, 0, 0);
+        SelectFile(recordFile);
+    }
+
+    // Every row whole; CH0, which the sensor counts up with each frame, rising without a
+    // repeat; the time never going back; and the outage as one gap of at least
+    // `gapSeconds` in the time column.
+    void ExpectRowsInOrderWithOneGap(const std::vector<std::string> &rows, int gapSeconds)
+    {
+        int gaps = 0;
+        for (size_t k = 0; k < rows.size(); ++k) {
+            ASSERT_TRUE(RowIsWellFormed(rows[k])) << rows[k];
+            if (k == 0)
+                continue;
+            EXPECT_GT(RowValues(rows[k])[0], RowValues(rows[k - 1])[0])
+                << "row " << k << " repeats or goes back";
+            int step = SecondsOfDay(rows[k]) - SecondsOfDay(rows[k - 1]);
+            EXPECT_GE(step, 0) << rows[k];
+            if (step >= gapSeconds)
+                ++gaps;
+        }
+        EXPECT_EQ(gaps, 1) << "the outage shows as one gap";
+    }
+};
+
+TEST_P(ReconnectTest, ACountedRecordingLivesThroughAThreeSecondOutage)
+{
+    Start({"--outage-after", "2", "--outage", "3"});
+    Commit(TABREC_MODE, REC_MODE_COUNTED);
+    Commit(TABREC_INTERVAL, 0.25);
+    Commit(TABREC_VALUES, 24);
+    Press(TABREC_START);
+
+    // Every value of the count is in the file, once, with the outage between two rows.
+    const std::vector<std::string> rows = Rows();
+    ASSERT_EQ(rows.size(), 24u) << FileText();
+    ExpectRowsInOrderWithOneGap(rows, 3);
+    EXPECT_EQ(FileText().find("Record results of:", 10), std::string::npos) << "one header only";
+    EXPECT_EQ(IntValue(TABREC_NOTWRITTEN), 0);
+    EXPECT_EQ(g_reconnect.outages, 1);
+    EXPECT_GE(g_reconnect.outageSeconds, 3.0);
+    EXPECT_EQ(Messages().back().rfind("File has been saved! \nThe link was lost 1 times, ", 0), 0u)
+        << Messages().back();
+
+    const std::string status = StatusText();
+    EXPECT_NE(status.find("Connection lost - reconnecting (attempt 1) ...\n"), std::string::npos) << status;
+    EXPECT_NE(status.find("Connection back after "), std::string::npos) << status;
+    EXPECT_EQ(g_link.sensorConnected, 1);
+    EXPECT_FALSE(LoopActive(LOOP_LIVE));
+}
+
+TEST_P(ReconnectTest, ATriggeredRecordingStartsTheSensorSendingAgain)
+{
+    Start({"--outage-after", "1.5", "--outage", "3", "--push-rate", "20"});
+    Commit(TABREC_MODE, REC_MODE_TRIGGERED);
+    // Stopped once 40 frames came after the outage.
+    WhenThen([] { return g_reconnect.outages == 1 && g_recorder.frameCounter >= 60; },
+             [] { Press(TABREC_STOP); });
+    Press(TABREC_STARTTRIG);
+
+    const std::vector<std::string> rows = Rows();
+    ASSERT_GE(rows.size(), 60u);
+    EXPECT_EQ(rows.size(), g_recorder.frameCounter);
+    ExpectRowsInOrderWithOneGap(rows, 3);
+    EXPECT_EQ(Messages().back().rfind("File has been saved! \nThe link was lost 1 times, ", 0), 0u)
+        << Messages().back();
+}
+
+// Live polling goes on by itself; STOP or the close box in the middle of the attempts
+// ends them, and the window is left as after any failure of the link.
+TEST_P(ReconnectTest, LivePollingGoesOnAndStopOrCloseEndsTheAttempts)
+{
+    Start({"--outage-after", "1", "--outage", "3"});
+    unsigned long long before = 0;
+    WhenThen(
+        [&before] {
+            if (g_reconnect.outages == 0)
+                before = g_live.framesTaken;
+            return g_reconnect.outages == 1 && g_live.framesTaken >= before + 20;
+        },
+        [] { DispatchCtrlEvent(g_app.mainPanel, MAINP_STOP, EVENT_COMMIT, 0, 0); });
+    DispatchCtrlEvent(g_app.mainPanel, MAINP_GO, EVENT_COMMIT, 0, 0);
+    EXPECT_EQ(g_reconnect.outages, 1);
+    EXPECT_GE(g_live.framesTaken, before + 20);
+    EXPECT_EQ(g_link.sensorConnected, 1);
+
+    // Longer outages: the attempts end at STOP, then at the close box.
+    struct Ending {
+        const char *name;
+        void (*act)();
+    };
+    const Ending endings[] = {
+        {"STOP", [] { DispatchCtrlEvent(g_app.mainPanel, MAINP_STOP, EVENT_COMMIT, 0, 0); }},
+        {"close box", [] { CBF_MAINP(g_app.mainPanel, EVENT_CLOSE, nullptr, 0, 0); }},
+    };
+    for (const Ending &ending : endings) {
+        if (g_link.sensorConnected != 1) {
+            ResetQuitRequest();
+            ASSERT_TRUE(WaitForSimBack(sim, 10.0));
+            DispatchCtrlEvent(ConnectionPage(), TABCONN_CONNECT, EVENT_COMMIT, 0, 0);
+            ASSERT_EQ(g_link.sensorConnected, 1);
+        }
+        ASSERT_TRUE(StartSimOutage(sim, 6));
+        WhenThen([] { return g_reconnect.attempt >= 2; }, ending.act);
+        DispatchCtrlEvent(g_app.mainPanel, MAINP_GO, EVENT_COMMIT, 0, 0);
+        EXPECT_EQ(g_reconnect.attempt, 2) << ending.name << ": no attempt after the stop";
+        EXPECT_FALSE(AnyLoopActive()) << ending.name;
+        EXPECT_EQ(g_link.sensorConnected, 0) << ending.name;
+        EXPECT_EQ(SensorDisplay(), "TIMEOUT!") << ending.name;
+        EXPECT_NE(StatusText().find("Automatic reconnection ended: no connection to the sensor!"),
+                  std::string::npos)
+            << ending.name;
+    }
+    // The close box stored the settings with the choice.
+    EXPECT_TRUE(QuitRequested());
+    EXPECT_NE(ReadWholeFile(g_app.settingsPath).find("AUTO RECONNECT = 1\r\n"), std::string::npos);
+    ResetQuitRequest();
+}
+
+TEST_P(ReconnectTest, WithoutTheOptionAnOutageEndsTheRecordingAsBefore)
+{
+    Start({"--outage-after", "1", "--outage", "3"}, false);
+    Commit(TABREC_MODE, REC_MODE_COUNTED);
+    Commit(TABREC_INTERVAL, 0.25);
+    Commit(TABREC_VALUES, 40);
+    Press(TABREC_START);
+
+    EXPECT_LT(Rows().size(), 40u);
+    EXPECT_EQ(g_link.sensorConnected, 0);
+    EXPECT_EQ(SensorDisplay(), "TIMEOUT!");
+    EXPECT_EQ(StatusText().find("reconnecting"), std::string::npos);
+    int page = -1;
+    GetActiveTabPage(g_app.mainPanel, MAINP_TAB, &page);
+    EXPECT_EQ(page, PAGE_CONNECTION);
+    EXPECT_EQ(Messages().back().find("The link was lost"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(OverTcpAndPty, ReconnectTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool> &info) {
+                             return info.param ? "Pty" : "Tcp";
+                         });
+
+} // namespace
