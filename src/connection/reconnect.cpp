@@ -26,9 +26,9 @@ namespace
 {
 
 constexpr double kAttemptPeriod = 2.0;
-// The wait between attempts sleeps until an event or this step, so that STOP is seen
-// at once and no core spins.
-constexpr double kAttemptWaitStep = 0.1;
+// The wait between attempts sleeps until an event (STOP, the close box and a quit wake
+// it at once) or at most this long, so that no core spins.
+constexpr double kAttemptWaitStep = 0.5;
 
 bool AttemptsGoOn()
 {

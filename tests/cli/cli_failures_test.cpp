@@ -331,3 +331,41 @@ TEST_F(CliFailureTest, RecordSplitsIntoNumberedFilesWithoutLosingARow)
     for (size_t i = 1; i < ch0.size(); ++i)
         EXPECT_EQ(ch0[i], ch0[i - 1] + 1) << "row " << i;
 }
+
+// record --reconnect lives through the sensor going away for 3 s: every row of the
+// count in the file, CH0 rising without a repeat, the outage told at the end. Without
+// it the same outage ends the command with a link failure.
+TEST_F(CliFailureTest, RecordWithReconnectLivesThroughAnOutage)
+{
+    for (bool reconnect : {true, false}) {
+        SimProcess sim;
+        ASSERT_TRUE(StartSimFor(sim, false, {"--live-sequence", "--outage-after", "1.5", "--outage", "3"}));
+        const std::string file = Scratch(reconnect ? "outage.dat" : "outage-off.dat");
+        std::vector<std::string> arguments = {"record", file, "--values", "16", "--interval", "0.25"};
+        if (reconnect)
+            arguments.push_back("--reconnect");
+        std::vector<std::string> connection = ConnectionOf(sim, false);
+        arguments.insert(arguments.end(), connection.begin(), connection.end());
+        CliResult result = RunCli(arguments);
+
+        std::string text = ReadWholeFile(file);
+        std::istringstream rows(text.substr(text.find("SIG\r\n") + 5));
+        std::string date, time;
+        std::vector<int> ch0;
+        int value = 0, temp = 0, sig = 0;
+        while (rows >> date >> time >> value >> temp >> sig)
+            ch0.push_back(value);
+        for (size_t i = 1; i < ch0.size(); ++i)
+            EXPECT_GT(ch0[i], ch0[i - 1]) << "row " << i;
+        if (reconnect) {
+            EXPECT_EQ(result.exitCode, 0) << result.err;
+            EXPECT_EQ(ch0.size(), 16u) << text;
+            EXPECT_TRUE(Has(result.err, "Connection lost - reconnecting (attempt 1) ...\n")) << result.err;
+            EXPECT_TRUE(Has(result.err, "The link was lost 1 times, ")) << result.err;
+        } else {
+            EXPECT_EQ(result.exitCode, 1) << result.err;
+            EXPECT_LT(ch0.size(), 16u) << text;
+            EXPECT_FALSE(Has(result.err, "reconnecting")) << result.err;
+        }
+    }
+}

@@ -21,6 +21,7 @@
 
 #include <QTimer>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -217,6 +218,70 @@ TEST_P(ReconnectTest, WithoutTheOptionAnOutageEndsTheRecordingAsBefore)
     GetActiveTabPage(g_app.mainPanel, MAINP_TAB, &page);
     EXPECT_EQ(page, PAGE_CONNECTION);
     EXPECT_EQ(Messages().back().find("The link was lost"), std::string::npos);
+}
+
+// A device tree (as the kernel lays it out) in which the pseudo-terminal `device` is
+// the serial port of a USB adapter with a serial number.
+void AddUsbAdapter(const std::string &sysfs, const std::string &device)
+{
+    namespace fs = std::filesystem;
+    std::string name = device.substr(5);
+    std::replace(name.begin(), name.end(), '/', '!');
+    const std::string usb = sysfs + "/devices/pci0000:00/usb1/1-1.2";
+    const std::string interface = usb + "/1-1.2:1.0";
+    fs::create_directories(interface + "/" + name);
+    fs::create_directories(sysfs + "/class/tty/" + name);
+    const std::pair<std::string, std::string> files[] = {
+        {sysfs + "/devices/pci0000:00/usb1/idVendor", "1d6b"},
+        {usb + "/idVendor", "0403"},
+        {usb + "/idProduct", "6001"},
+        {usb + "/manufacturer", "FTDI"},
+        {usb + "/product", "FT232R USB UART"},
+        {usb + "/serial", "A12345"},
+        {interface + "/bInterfaceNumber", "00"},
+    };
+    for (const auto &file : files)
+        WriteWholeFile(file.first, file.second + "\n");
+    fs::remove(sysfs + "/class/tty/" + name + "/device");
+    fs::create_directory_symlink(interface + "/" + name, sysfs + "/class/tty/" + name + "/device");
+}
+
+// The adapter is unplugged while the program holds its device open and comes back as
+// another device with another COM port: the recording finds it by its serial number.
+TEST_F(RecorderTest, AnAdapterBackUnderAnotherNameIsFoundByItsIdentity)
+{
+    const std::string sysfs = dir + "/sys";
+    SetSysfsRootOverride(sysfs.c_str());
+    ASSERT_TRUE(StartSim(sim, {"--pty", dir + "/ports/COM1", "--live-sequence", "--outage-after", "2",
+                               "--outage", "3", "--outage-link", dir + "/ports/COM2"}));
+    AddUsbAdapter(sysfs, sim.ptyDevice);
+    ASSERT_EQ(StartProgramInDir(dir, SerialSettingsFile(1)), 0);
+    started = true;
+    ResetPopups();
+    SetCtrlVal(ConnectionPage(), TABCONN_AUTORECONNECT, 1);
+    DispatchCtrlEvent(ConnectionPage(), TABCONN_AUTORECONNECT, EVENT_COMMIT, 0, 0);
+    SelectFile(recordFile);
+    // The new device joins the tree as soon as its link is there.
+    const std::string newLink = dir + "/ports/COM2";
+    WhenThen([newLink] { return std::filesystem::is_symlink(newLink); },
+             [newLink, sysfs] { AddUsbAdapter(sysfs, std::filesystem::read_symlink(newLink).string()); });
+    // Without the identity the attempts would go on at COM1 for ever.
+    QTimer::singleShot(30000, [] { Press(TABREC_STOP); });
+    Commit(TABREC_MODE, REC_MODE_COUNTED);
+    Commit(TABREC_INTERVAL, 0.25);
+    Commit(TABREC_VALUES, 20);
+    Press(TABREC_START);
+    SetSysfsRootOverride(nullptr);
+    ASSERT_TRUE(WaitForSimBack(sim, 5.0));
+
+    EXPECT_EQ(Rows().size(), 20u);
+    EXPECT_EQ(g_link.comPort, 2);
+    int shown = 0;
+    GetCtrlVal(ConnectionPage(), TABCONN_COMPORT, &shown);
+    EXPECT_EQ(shown, 2);
+    EXPECT_NE(StatusText().find("USB adapter found again as COM2 (" + sim.ptyDevice + ").\n"),
+              std::string::npos)
+        << StatusText();
 }
 
 INSTANTIATE_TEST_SUITE_P(OverTcpAndPty, ReconnectTest, ::testing::Values(false, true),
