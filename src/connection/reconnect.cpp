@@ -30,9 +30,10 @@ constexpr double kAttemptPeriod = 2.0;
 // it at once) or at most this long, so that no core spins.
 constexpr double kAttemptWaitStep = 0.5;
 
+// Unchecking RECONNECT AUTOMATICALLY also ends the attempts.
 bool AttemptsGoOn()
 {
-    return LoopRunning(LOOP_LIVE) && !QuitRequested();
+    return LoopRunning(LOOP_LIVE) && !QuitRequested() && g_reconnect.enabled;
 }
 
 void ShowLinkLost()

@@ -40,6 +40,13 @@ std::string StatusText()
     return text.c_str();
 }
 
+// RECONNECT AUTOMATICALLY checked or unchecked as the operator does it.
+void SetReconnectOption(int on)
+{
+    SetCtrlVal(ConnectionPage(), TABCONN_AUTORECONNECT, on);
+    DispatchCtrlEvent(ConnectionPage(), TABCONN_AUTORECONNECT, EVENT_COMMIT, 0, 0);
+}
+
 std::string SensorDisplay()
 {
     char text[256] = "";
@@ -82,8 +89,7 @@ class ReconnectTest : public RecorderTest, public ::testing::WithParamInterface<
             StartWithSimOverPty(simArguments);
         else
             StartWithSim(simArguments);
-        SetCtrlVal(ConnectionPage(), TABCONN_AUTORECONNECT, reconnect ? 1 : 0);
-        DispatchCtrlEvent(ConnectionPage(), TABCONN_AUTORECONNECT, EVENT_COMMIT, 0, 0);
+        SetReconnectOption(reconnect ? 1 : 0);
         SelectFile(recordFile);
     }
 
@@ -153,7 +159,7 @@ TEST_P(ReconnectTest, ATriggeredRecordingStartsTheSensorSendingAgain)
 
 // Live polling goes on by itself; STOP or the close box in the middle of the attempts
 // ends them, and the window is left as after any failure of the link.
-TEST_P(ReconnectTest, LivePollingGoesOnAndStopOrCloseEndsTheAttempts)
+TEST_P(ReconnectTest, LivePollingGoesOnAndStopUncheckOrCloseEndTheAttempts)
 {
     Start({"--outage-after", "1", "--outage", "3"});
     unsigned long long before = 0;
@@ -169,13 +175,15 @@ TEST_P(ReconnectTest, LivePollingGoesOnAndStopOrCloseEndsTheAttempts)
     EXPECT_GE(g_live.framesTaken, before + 20);
     EXPECT_EQ(g_link.sensorConnected, 1);
 
-    // Longer outages: the attempts end at STOP, then at the close box.
+    // Longer outages: the attempts end at STOP, when the option is unchecked, and at the
+    // close box.
     struct Ending {
         const char *name;
         void (*act)();
     };
     const Ending endings[] = {
         {"STOP", [] { DispatchCtrlEvent(g_app.mainPanel, MAINP_STOP, EVENT_COMMIT, 0, 0); }},
+        {"option unchecked", [] { SetReconnectOption(0); }},
         {"close box", [] { CBF_MAINP(g_app.mainPanel, EVENT_CLOSE, nullptr, 0, 0); }},
     };
     for (const Ending &ending : endings) {
@@ -185,6 +193,7 @@ TEST_P(ReconnectTest, LivePollingGoesOnAndStopOrCloseEndsTheAttempts)
             DispatchCtrlEvent(ConnectionPage(), TABCONN_CONNECT, EVENT_COMMIT, 0, 0);
             ASSERT_EQ(g_link.sensorConnected, 1);
         }
+        SetReconnectOption(1);
         ASSERT_TRUE(StartSimOutage(sim, 6));
         WhenThen([] { return g_reconnect.attempt >= 2; }, ending.act);
         DispatchCtrlEvent(g_app.mainPanel, MAINP_GO, EVENT_COMMIT, 0, 0);
@@ -258,8 +267,7 @@ TEST_F(RecorderTest, AnAdapterBackUnderAnotherNameIsFoundByItsIdentity)
     ASSERT_EQ(StartProgramInDir(dir, SerialSettingsFile(1)), 0);
     started = true;
     ResetPopups();
-    SetCtrlVal(ConnectionPage(), TABCONN_AUTORECONNECT, 1);
-    DispatchCtrlEvent(ConnectionPage(), TABCONN_AUTORECONNECT, EVENT_COMMIT, 0, 0);
+    SetReconnectOption(1);
     SelectFile(recordFile);
     // The new device joins the tree as soon as its link is there.
     const std::string newLink = dir + "/ports/COM2";
