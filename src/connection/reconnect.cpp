@@ -4,7 +4,6 @@
 #include "connection/reconnect.h"
 
 #include "app/app_state.h"
-#include "app/dimming.h"
 #include "app/long_operation.h"
 #include "app/status_box.h"
 #include "connection/connection.h"
@@ -36,12 +35,13 @@ bool AttemptsGoOn()
     return LoopRunning(LOOP_LIVE) && !QuitRequested() && g_reconnect.enabled;
 }
 
+// The controls keep the dims of the running loop; attempts that end without the link
+// leave the window as any failure of the link does.
 void ShowLinkLost()
 {
     SetCtrlVal(g_app.dataPanel, DATAP_SENSOR, kTxtSensorTimeout);
     AppendStatusText(g_link.message);
     AppendStatusText("\n\n");
-    SetConnectionButtonsDimmed(1);
 }
 
 void ShowAttempt(int attempt)
@@ -133,7 +133,6 @@ void CountOutage()
     char line[160];
     std::snprintf(line, sizeof line, Tr(kTxtReconnected), seconds);
     AppendStatusText(line);
-    SetConnectionButtonsDimmed(0);
 }
 
 } // namespace

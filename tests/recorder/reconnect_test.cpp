@@ -47,6 +47,13 @@ void SetReconnectOption(int on)
     DispatchCtrlEvent(ConnectionPage(), TABCONN_AUTORECONNECT, EVENT_COMMIT, 0, 0);
 }
 
+int Dimmed(int panel, int control)
+{
+    int dimmed = -1;
+    GetCtrlAttribute(panel, control, ATTR_DIMMED, &dimmed);
+    return dimmed;
+}
+
 std::string SensorDisplay()
 {
     char text[256] = "";
@@ -163,14 +170,21 @@ TEST_P(ReconnectTest, LivePollingGoesOnAndStopUncheckOrCloseEndTheAttempts)
 {
     Start({"--outage-after", "1", "--outage", "3"});
     unsigned long long before = 0;
+    std::vector<int> dimsAfterOutage;
     WhenThen(
         [&before] {
             if (g_reconnect.outages == 0)
                 before = g_live.framesTaken;
             return g_reconnect.outages == 1 && g_live.framesTaken >= before + 20;
         },
-        [] { DispatchCtrlEvent(g_app.mainPanel, MAINP_STOP, EVENT_COMMIT, 0, 0); });
+        [&dimsAfterOutage] {
+            // The loop's dims came through the outage unchanged.
+            for (int control : {TABCONN_HWINFO, TABCONN_CHANGEBAUD, TABCONN_CONNECT})
+                dimsAfterOutage.push_back(Dimmed(ConnectionPage(), control));
+            DispatchCtrlEvent(g_app.mainPanel, MAINP_STOP, EVENT_COMMIT, 0, 0);
+        });
     DispatchCtrlEvent(g_app.mainPanel, MAINP_GO, EVENT_COMMIT, 0, 0);
+    EXPECT_EQ(dimsAfterOutage, (std::vector<int>{1, 1, 1}));
     EXPECT_EQ(g_reconnect.outages, 1);
     EXPECT_GE(g_live.framesTaken, before + 20);
     EXPECT_EQ(g_link.sensorConnected, 1);
