@@ -77,6 +77,7 @@ void TakePushedFrames()
 {
     for (;;) {
         while (LoopRunning(LOOP_LIVE) && !LimitReached() && TakeNextPushedFrame()) {
+            // each pass takes one frame into the file
         }
         if (!LoopRunning(LOOP_LIVE) || LimitReached() || !LinkLostDuringLoop())
             return;
