@@ -3,7 +3,6 @@
 // the link channel, so the same code runs over a transport or over bytes alone.
 #include "link/exchange.h"
 
-#include "app/long_operation.h"
 #include "link/link_channel.h"
 #include "link/link_state.h"
 #include "link/link_texts.h"
@@ -60,7 +59,7 @@ bool WaitForInput(int needed, double start)
         g_link.elapsed = Elapsed(start);
         if (g_link.receiveCount >= needed)
             return true;
-        if (!waiting || g_link.portStatus > 0 || g_link.elapsed > kReplyTimeLimit || ReconnectionStopped())
+        if (!waiting || g_link.portStatus > 0 || g_link.elapsed > kReplyTimeLimit)
             return false;
     }
 }

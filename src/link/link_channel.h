@@ -14,7 +14,8 @@ struct LinkChannel {
     // port's error bits, above 0 when the port reports an error.
     int (*collect)(void);
     // Lets pending events run, sleeping at most `seconds` until the next one; false
-    // when waiting must end at once because the program is being closed.
+    // when waiting must end at once because the program is being closed (or, over a
+    // transport, a reconnection attempt has been stopped).
     bool (*wait)(double seconds);
     // Seconds, monotonic, from an arbitrary start.
     double (*clock)(void);

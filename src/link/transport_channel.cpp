@@ -2,6 +2,7 @@
 // the TCP conversation, serial bytes are collected from the port's input queue (TCP
 // bytes are stored by the data-ready handler while events run), waits dispatch UI
 // events, and a failed exchange is the link failure.
+#include "app/long_operation.h"
 #include "link/link_channel.h"
 #include "link/link_failure.h"
 #include "link/link_state.h"
@@ -58,15 +59,16 @@ int CollectFromTransport(void)
     return OverTcp() ? 0 : CollectSerialBytes();
 }
 
+// A program being closed does not sleep: what is pending is dispatched, and the wait
+// ends. A reconnection attempt that has been stopped ends its waits too, so that STOP
+// never waits for a silent sensor's time-out.
 bool WaitForEvents(double seconds)
 {
-    // A program being closed does not sleep: what is pending is dispatched, and the
-    // wait ends.
-    if (seconds > 0.0 && !QuitRequested())
+    if (seconds > 0.0 && !QuitRequested() && !ReconnectionStopped())
         WaitSystemEvents(seconds);
     else
         ProcessSystemEvents();
-    return !QuitRequested();
+    return !QuitRequested() && !ReconnectionStopped();
 }
 
 double RuntimeSeconds(void)
