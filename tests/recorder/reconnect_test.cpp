@@ -8,6 +8,7 @@
 #include "app/app_state.h"
 #include "app/long_operation.h"
 #include "connection/reconnect.h"
+#include "link/exchange.h"
 #include "link/link_state.h"
 #include "live/live_state.h"
 #include "platform/com_devices.h"
@@ -223,6 +224,31 @@ TEST_P(ReconnectTest, LivePollingGoesOnAndStopUncheckOrCloseEndTheAttempts)
     EXPECT_TRUE(QuitRequested());
     EXPECT_NE(ReadWholeFile(g_app.settingsPath).find("AUTO RECONNECT = 1\r\n"), std::string::npos);
     ResetQuitRequest();
+}
+
+// The sensor restarts as one that takes the connection but never answers: STOP during
+// the attempt's check ends its reply wait at once instead of after the 3 s limit.
+TEST_F(RecorderTest, StopEndsAnAttemptWaitingForASilentSensor)
+{
+    StartWithSim();
+    SetReconnectOption(1);
+    SimProcess silent;
+    const int port = sim.tcpPort;
+    WhenThen([] { return g_live.framesTaken >= 10; },
+             [this, &silent, port] {
+                 StopSim(sim);
+                 StartSim(silent, {"--tcp", std::to_string(port), "--no-reply"});
+             });
+    WhenThen([] { return g_loops.reconnecting && LinkInUse(); },
+             [] { DispatchCtrlEvent(g_app.mainPanel, MAINP_STOP, EVENT_COMMIT, 0, 0); });
+    DispatchCtrlEvent(g_app.mainPanel, MAINP_GO, EVENT_COMMIT, 0, 0);
+
+    EXPECT_TRUE(SimIsRunning(silent));
+    EXPECT_FALSE(AnyLoopActive());
+    EXPECT_EQ(g_link.sensorConnected, 0);
+    EXPECT_LT(g_link.elapsed, 3.0) << "the check's reply wait ran to its limit";
+    EXPECT_NE(StatusText().find("Automatic reconnection ended: no connection to the sensor!"),
+              std::string::npos);
 }
 
 TEST_P(ReconnectTest, WithoutTheOptionAnOutageEndsTheRecordingAsBefore)
