@@ -222,6 +222,9 @@ TEST_F(ConnectionPageTest, EveryControlAnswersARightClickWithItsHelpText)
         {TABCONN_PORTNUMBER, "Select a port number."},
         {TABCONN_SENSORID,
          "Insert sensor identification. \nThis ID will be displayed in some panels of the software."},
+        {TABCONN_AUTORECONNECT,
+         "When this is checked, the program reconnects every 2 s after the link is lost "
+         "during live data or a recording, and then goes on. \nSTOP ends the attempts."},
     };
     for (const Help &help : helps) {
         SCOPED_TRACE(help.english);
@@ -258,4 +261,6 @@ TEST_F(ConnectionPageTest, EveryControlAnswersARightClickWithItsHelpText)
     ASSERT_TRUE(RightClick(ConnectionPage(), TABCONN_CONNECT));
     EXPECT_EQ(popups.Last().title, "Info!");
     EXPECT_EQ(popups.Last().message, "Verbindungsaufbau zum Sensor.");
+    ASSERT_TRUE(RightClick(ConnectionPage(), TABCONN_AUTORECONNECT));
+    EXPECT_EQ(popups.Last().message.rfind("Ist dies gewaehlt, verbindet sich das Programm", 0), 0u);
 }
