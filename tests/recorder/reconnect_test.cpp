@@ -73,7 +73,7 @@ int SecondsOfDay(const std::string &row)
 // loop runs.
 void WhenThen(std::function<bool()> condition, std::function<void()> action)
 {
-    auto *timer = new QTimer();
+    auto *timer = new QTimer(RecorderTest::PendingTimers());
     QObject::connect(timer, &QTimer::timeout, [timer, condition, action]() {
         if (!condition())
             return;
@@ -314,7 +314,8 @@ TEST_F(RecorderTest, AnAdapterBackUnderAnotherNameIsFoundByItsIdentity)
     WhenThen([newLink] { return std::filesystem::is_symlink(newLink); },
              [newLink, sysfs] { AddUsbAdapter(sysfs, std::filesystem::read_symlink(newLink).string()); });
     // Without the identity the attempts would go on at COM1 for ever.
-    QTimer::singleShot(30000, [] { Press(TABREC_STOP); });
+    const double giveUp = Timer() + 30.0;
+    WhenThen([giveUp] { return Timer() > giveUp; }, [] { Press(TABREC_STOP); });
     Commit(TABREC_MODE, REC_MODE_COUNTED);
     Commit(TABREC_INTERVAL, 0.25);
     Commit(TABREC_VALUES, 20);

@@ -80,8 +80,16 @@ void RecorderTest::SetUp()
     script = std::make_unique<PopupScript>();
 }
 
+QObject *RecorderTest::PendingTimers()
+{
+    static QObject *const owner = new QObject();
+    return owner;
+}
+
 void RecorderTest::TearDown()
 {
+    for (QObject *timer : PendingTimers()->children())
+        delete timer;
     script.reset();
     if (started)
         StopProgram();
@@ -170,7 +178,7 @@ void RecorderTest::PressOn(int panel, int control)
 
 void RecorderTest::PressAfterFrames(int control, unsigned long long frames, double seconds)
 {
-    auto *timer = new QTimer();
+    auto *timer = new QTimer(PendingTimers());
     double start = Timer();
     QObject::connect(timer, &QTimer::timeout, [timer, control, frames, seconds, start]() {
         if (g_recorder.frameCounter < frames && Timer() - start < seconds)

@@ -9,12 +9,19 @@
 
 #include <gtest/gtest.h>
 
+class QObject;
+
 #include <memory>
 #include <string>
 #include <vector>
 
 class RecorderTest : public ::testing::Test
 {
+  public:
+    // The parent of the timers a test starts to act while the program's loop runs;
+    // TearDown deletes those that have not fired.
+    static QObject *PendingTimers();
+
   protected:
     void SetUp() override;
     void TearDown() override;
@@ -34,6 +41,7 @@ class RecorderTest : public ::testing::Test
     // Presses the control once `frames` rows of an open-ended or triggered recording
     // are in, or after `seconds` at the latest.
     static void PressAfterFrames(int control, unsigned long long frames, double seconds = 10.0);
+
     // Takes one live frame from the sensor as live polling does.
     static void TakeLiveFrame();
 
