@@ -27,7 +27,7 @@ constexpr int kBaudIndexCount = 8;
 constexpr unsigned long long kMaxRecordValues = 65535; // the VALUES field's range
 constexpr double kMaxSeconds = 2000000.0;              // about 23 days
 
-struct CommandSpec {
+struct CommandEntry {
     const char *name;
     CliCommand command;
     bool takesFile;
@@ -35,7 +35,7 @@ struct CommandSpec {
     const char *help;
 };
 
-const CommandSpec kCommands[] = {
+const CommandEntry kCommands[] = {
     {"get", CMD_GET, true, "get [--eeprom] FILE",
      "reads the parameter set (RAM, or EEPROM first) into a parameter file"},
     {"send", CMD_SEND, true, "send [--eeprom] FILE",
@@ -71,7 +71,7 @@ enum OptionId {
     OPT_QOS,
 };
 
-struct OptionSpec {
+struct OptionEntry {
     const char *name;
     OptionId id;
     const char *argument; // null for a flag
@@ -79,7 +79,7 @@ struct OptionSpec {
     const char *help;
 };
 
-const OptionSpec kOptions[] = {
+const OptionEntry kOptions[] = {
     {"--tcp", OPT_TCP, "HOST[:PORT]", kSensorCommands, "connect over TCP/IP (port 5000 unless given)"},
     {"--serial", OPT_SERIAL, "PORT", kSensorCommands, "connect over RS-232: COMn or a device path"},
     {"--baud", OPT_BAUD, "B", kSensorCommands, "baud rate of the serial port (9600 to 921600)"},
@@ -107,25 +107,25 @@ const OptionSpec kOptions[] = {
     {"--qos", OPT_QOS, "0|1", Bit(CMD_LIVE), "live: 0 (default) or 1 for frames the broker confirms"},
 };
 
-const CommandSpec *FindCommandSpec(const char *name)
+const CommandEntry *FindCommandEntry(const char *name)
 {
-    for (const CommandSpec &spec : kCommands)
-        if (name && std::strcmp(name, spec.name) == 0)
-            return &spec;
+    for (const CommandEntry &entry : kCommands)
+        if (name && std::strcmp(name, entry.name) == 0)
+            return &entry;
     return nullptr;
 }
 
 // "--name" or "--name=value"; `inlineValue` points after '=' when there is one.
-const OptionSpec *FindOption(const char *argument, const char **inlineValue)
+const OptionEntry *FindOption(const char *argument, const char **inlineValue)
 {
     *inlineValue = nullptr;
     const char *equals = std::strchr(argument, '=');
     size_t length = equals ? (size_t)(equals - argument) : std::strlen(argument);
-    for (const OptionSpec &spec : kOptions)
-        if (std::strlen(spec.name) == length && std::strncmp(argument, spec.name, length) == 0) {
+    for (const OptionEntry &entry : kOptions)
+        if (std::strlen(entry.name) == length && std::strncmp(argument, entry.name, length) == 0) {
             if (equals)
                 *inlineValue = equals + 1;
-            return &spec;
+            return &entry;
         }
     return nullptr;
 }
@@ -204,10 +204,10 @@ bool ParseTcp(const char *text, CliOptions *options)
     return !options->host.empty();
 }
 
-bool ApplyOption(const OptionSpec &spec, const char *value, CliOptions *options, std::string *error)
+bool ApplyOption(const OptionEntry &entry, const char *value, CliOptions *options, std::string *error)
 {
-    const std::string bad = std::string("invalid value '") + (value ? value : "") + "' of " + spec.name;
-    switch (spec.id) {
+    const std::string bad = std::string("invalid value '") + (value ? value : "") + "' of " + entry.name;
+    switch (entry.id) {
     case OPT_TCP:
         return ParseTcp(value, options) || Refuse(error, bad);
     case OPT_SERIAL:
@@ -275,7 +275,7 @@ bool TakeFile(const char *argument, CliOptions *options, std::string *error)
 }
 
 // What the options say together.
-bool CheckCombination(const CommandSpec &command, const CliOptions &options, std::string *error)
+bool CheckCombination(const CommandEntry &command, const CliOptions &options, std::string *error)
 {
     if (command.takesFile && options.file.empty())
         return Refuse(error, std::string(command.name) + " needs a FILE");
@@ -294,16 +294,16 @@ bool CheckCombination(const CommandSpec &command, const CliOptions &options, std
 
 bool FindCommand(const char *name, CliCommand *command)
 {
-    const CommandSpec *spec = FindCommandSpec(name);
-    if (spec && command)
-        *command = spec->command;
-    return spec != nullptr;
+    const CommandEntry *entry = FindCommandEntry(name);
+    if (entry && command)
+        *command = entry->command;
+    return entry != nullptr;
 }
 
 bool ParseCliOptions(int argc, char **argv, CliOptions *options, bool *help, std::string *error)
 {
     *help = false;
-    const CommandSpec *command = argc > 1 ? FindCommandSpec(argv[1]) : nullptr;
+    const CommandEntry *command = argc > 1 ? FindCommandEntry(argv[1]) : nullptr;
     if (!command)
         return Refuse(error, std::string("unknown command '") + (argc > 1 ? argv[1] : "") + "'");
     *options = CliOptions();
@@ -322,19 +322,19 @@ bool ParseCliOptions(int argc, char **argv, CliOptions *options, bool *help, std
             continue;
         }
         const char *value = nullptr;
-        const OptionSpec *spec = FindOption(argument, &value);
-        if (!spec)
+        const OptionEntry *entry = FindOption(argument, &value);
+        if (!entry)
             return Refuse(error, std::string("unknown option '") + argument + "'");
-        if (!(spec->commands & Bit(command->command)))
-            return Refuse(error, std::string(spec->name) + " is no option of " + command->name);
-        if (spec->argument && !value) {
+        if (!(entry->commands & Bit(command->command)))
+            return Refuse(error, std::string(entry->name) + " is no option of " + command->name);
+        if (entry->argument && !value) {
             if (index + 1 >= argc)
-                return Refuse(error, std::string("missing value of option '") + spec->name + "'");
+                return Refuse(error, std::string("missing value of option '") + entry->name + "'");
             value = argv[++index];
-        } else if (!spec->argument && value) {
-            return Refuse(error, std::string(spec->name) + " takes no value");
+        } else if (!entry->argument && value) {
+            return Refuse(error, std::string(entry->name) + " takes no value");
         }
-        if (!ApplyOption(*spec, value, options, error))
+        if (!ApplyOption(*entry, value, options, error))
             return false;
     }
     return CheckCombination(*command, *options, error);
@@ -343,12 +343,13 @@ bool ParseCliOptions(int argc, char **argv, CliOptions *options, bool *help, std
 std::string CommandUsage(void)
 {
     std::string usage = "Commands (no window and no display; the panel settings file is only read):\n";
-    for (const CommandSpec &spec : kCommands)
-        usage += std::string("  ") + spec.synopsis + "\n      " + spec.help + "\n";
+    for (const CommandEntry &entry : kCommands)
+        usage += std::string("  ") + entry.synopsis + "\n      " + entry.help + "\n";
     usage += "\nOptions of the commands:\n";
-    for (const OptionSpec &spec : kOptions) {
-        std::string name = std::string(spec.name) + (spec.argument ? std::string(" ") + spec.argument : "");
-        usage += "  " + name + "\n      " + spec.help + "\n";
+    for (const OptionEntry &entry : kOptions) {
+        std::string name =
+            std::string(entry.name) + (entry.argument ? std::string(" ") + entry.argument : "");
+        usage += "  " + name + "\n      " + entry.help + "\n";
     }
     usage += "\nWithout --tcp and --serial a command connects as the connection page stored it.\n"
              "Messages go to standard error; live writes its rows to standard output.\n"
