@@ -59,7 +59,6 @@ int RunRecordCommand(const CliOptions &options)
     CancelAlarm();
     PrintFormatted(kTxtCliRecordSummary, (unsigned long long)g_recorder.rowsWritten,
                    (unsigned long long)g_recorder.rowsNotWritten);
-    if (*OutageSummary())
-        PrintMessage(OutageSummary() + 2); // without its leading " \n"
+    PrintMessage(OutageSummary());
     return g_recorder.rowsNotWritten > 0 || g_recorder.diskFull ? kExitFileProblem : kExitDone;
 }

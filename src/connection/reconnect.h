@@ -7,19 +7,19 @@
 // when the same sensor answers. STOP, the close box, a page change that stops the loop
 // and a quit end the attempts at once.
 
+#include "link/link_state.h"
 #include "platform/com_devices.h"
 
 struct ReconnectState {
     short enabled;        // RECONNECT AUTOMATICALLY (AUTO RECONNECT in the settings file)
     short linkLost;       // a failure during a loop, not yet followed by attempts
-    short attempting;     // attempts under way: their failures are expected and kept quiet
     int attempt;          // number of the current attempt
     double lostAt;        // Timer() when the link was lost
     int outages;          // outages the running loop lived through
     double outageSeconds; // and their total length
     // The sensor and the adapter of the last good connection check: a reconnection goes
     // on only with the same sensor, and finds a USB adapter again under another name.
-    char sensorName[256];
+    char sensorName[kSensorNameLength];
     int serialNumber;
     bool adapterKnown;
     UsbIdentity adapter;
@@ -41,8 +41,8 @@ bool LinkLostDuringLoop(void);
 void SettleLinkLoss(void);
 // The start of a loop: no outages yet.
 void StartOutageCount(void);
-// "\nThe link was lost N times, for S s in total; ..." for a recording's end message;
-// empty when the loop lived through no outage.
+// "The link was lost N times, S s in total; ..." for a recording's end message; empty
+// when the loop lived through no outage.
 const char *OutageSummary(void);
 // Remembers the sensor and, for a USB adapter, its identity after a good check.
 void RememberConnectedSensor(int serialNumber);

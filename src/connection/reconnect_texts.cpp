@@ -13,8 +13,8 @@ const TextPair kTxtOtherSensor = {
 const TextPair kTxtAdapterFoundAgain = {"USB-Adapter wiedergefunden als COM%d (%s).\n",
                                         "USB adapter found again as COM%d (%s).\n"};
 const TextPair kTxtOutageSummary = {
-    " \nDie Verbindung war %d-mal unterbrochen, insgesamt %.1f s; fuer diese Zeit gibt es keine Zeilen.",
-    " \nThe link was lost %d times, %.1f s in total; there are no rows for that time."};
+    "Die Verbindung war %d-mal unterbrochen, insgesamt %.1f s; fuer diese Zeit gibt es keine Zeilen.",
+    "The link was lost %d times, %.1f s in total; there are no rows for that time."};
 const TextPair kHelpAutoReconnect = {
     "Ist dies gewaehlt, verbindet sich das Programm nach einem Verbindungsabbruch waehrend LIVE DATA oder "
     "einer Aufzeichnung alle 2 s neu und setzt dann fort. \nSTOP beendet die Versuche.",

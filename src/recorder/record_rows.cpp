@@ -80,7 +80,10 @@ std::string FileList()
 // The outages that the recording lived through are told last.
 void ShowResult(const std::string &message, const std::string &files)
 {
-    MessagePopup(Tr(kTxtInfoTitle), (message + files + OutageSummary()).c_str());
+    std::string text = message + files;
+    if (*OutageSummary())
+        text += std::string(" \n") + OutageSummary();
+    MessagePopup(Tr(kTxtInfoTitle), text.c_str());
 }
 
 } // namespace

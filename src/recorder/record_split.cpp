@@ -61,19 +61,24 @@ bool StartNextFile(int *error)
     return true;
 }
 
+// Not a number, negative or 0: never; more than the most: the most.
+double UsableSplitHours(double hours)
+{
+    return std::isfinite(hours) && hours > 0.0 ? std::fmin(hours, kMaxSplitHours) : 0.0;
+}
+
 } // namespace
 
 double ReadSplitHours(void)
 {
     double hours = 0.0;
     GetCtrlVal(RecorderPage(), TABREC_SPLITHOURS, &hours);
-    return std::isfinite(hours) && hours > 0.0 ? std::fmin(hours, kMaxSplitHours) : 0.0;
+    return UsableSplitHours(hours);
 }
 
 void ShowSplitHours(double hours)
 {
-    SetCtrlVal(RecorderPage(), TABREC_SPLITHOURS,
-               std::isfinite(hours) && hours > 0.0 ? std::fmin(hours, kMaxSplitHours) : 0.0);
+    SetCtrlVal(RecorderPage(), TABREC_SPLITHOURS, UsableSplitHours(hours));
 }
 
 void StartRecordSplit(void)
